@@ -1,0 +1,21 @@
+#include "procedure_file.h"
+
+#include <string>
+
+namespace vantrel {
+
+std::filesystem::path ProcedureFilePath(const std::filesystem::path& programFolder,
+                                        ProcedureKind kind, std::string_view airportCode) {
+    std::string fileName(airportCode);
+    fileName += ".txt";
+    return programFolder / FolderName(kind) / fileName;
+}
+
+std::filesystem::path SiblingWithExtension(const std::filesystem::path& file,
+                                           std::string_view extension) {
+    std::filesystem::path sibling = file;
+    sibling.replace_extension(extension);
+    return sibling;
+}
+
+}  // namespace vantrel

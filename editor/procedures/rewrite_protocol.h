@@ -1,0 +1,57 @@
+// The one way every change to a procedure file is made: the lines before the selected procedure
+// are copied to a ".tmp" file beside it, an operation writes what takes the procedure's place,
+// the rest of the file is copied unchanged, and the ".tmp" file then replaces the procedure file
+// in one atomic rename. A rewrite that cannot be completed leaves the procedure file untouched and
+// removes its ".tmp" file.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "text_lines.h"
+
+namespace vantrel {
+
+enum class RewriteStatus {
+    Done,
+    FileMissing,        // the procedure file cannot be opened
+    ProcedureNotFound,  // the file ends before the selected procedure's header
+    FileError,          // reading, writing or replacing the file failed
+};
+
+// The selected procedure's block as the operation sees it: the header line and the lines that
+// follow it, up to the next header line or end-marker line.
+class ProcedureBlock {
+  public:
+    ProcedureBlock(LineReader& reader, std::string header);
+
+    const std::string& header() const { return header_; }
+    // True when no line at all follows the header.
+    bool headerEndsFile();
+    // Reads the rest of the block and drops it.
+    void dropRest();
+    // The line that ended the block, if read, followed by every remaining line of the file.
+    void copyTail(LineWriter& out);
+
+  private:
+    bool peek();
+
+    LineReader& reader_;
+    std::string header_;
+    std::optional<std::string> pending_;
+    bool endOfFile_ = false;
+};
+
+using BlockOperation = std::function<void(ProcedureBlock& block, LineWriter& out)>;
+
+RewriteStatus RewriteProcedure(const std::filesystem::path& file, std::string_view entry,
+                               int occurrence, const BlockOperation& operation);
+
+// Puts `replacement` in the place of `target` in one step, so that a crash at any moment leaves
+// either the old or the new file whole.
+bool ReplaceFile(const std::filesystem::path& replacement, const std::filesystem::path& target);
+
+}  // namespace vantrel

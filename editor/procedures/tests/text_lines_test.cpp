@@ -1,0 +1,94 @@
+// Line ends as the editor reads and writes them: CR or CR LF end a line, LF alone does not.
+#include "text_lines.h"
+
+#include <gtest/gtest.h>
+
+#include "temp_folder.h"
+
+namespace vantrel {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+
+std::vector<std::string> ReadAll(const std::filesystem::path& file) {
+    LineReader reader(file);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.next(line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+struct LineCase {
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+TEST(LineReader, EndsLinesAtCarriageReturns) {
+    const std::vector<LineCase> cases = {
+        {"", {}},
+        {"P|A|27L| |0|0|\r\nS|X|1|2", {"P|A|27L| |0|0|", "S|X|1|2"}},
+        {"a\rb\r\n", {"a", "b"}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"\r\n", {""}},
+        {"a\r", {"a"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        // Line feeds alone stay inside the line.
+        {"P|A|1| |0|0|\nS|B|2|3\n", {"P|A|1| |0|0|\nS|B|2|3\n"}},
+        {"a\n\r\nb", {"a\n", "b"}},
+    };
+    TempFolder folder;
+    for (const auto& c : cases) {
+        const auto file = folder.write("lines.txt", c.bytes);
+        EXPECT_EQ(ReadAll(file), c.lines) << "bytes: " << c.bytes;
+    }
+}
+
+TEST(LineReader, JoinsLinesAcrossItsReadChunks) {
+    // A CR LF split by the reader's internal chunk boundary still ends one line.
+    for (std::size_t length : {65535u, 65536u, 65537u, 200000u}) {
+        const std::string longLine(length, 'x');
+        TempFolder folder;
+        const auto file = folder.write("long.txt", longLine + "\r\nnext\r\n");
+        EXPECT_EQ(ReadAll(file), (std::vector<std::string>{longLine, "next"})) << length;
+    }
+}
+
+TEST(LineReader, MissingFileIsNotOpenAndYieldsNothing) {
+    TempFolder folder;
+    LineReader reader(folder.path() / "missing.txt");
+    std::string line;
+    EXPECT_FALSE(reader.isOpen());
+    EXPECT_FALSE(reader.next(line));
+    EXPECT_FALSE(reader.failed());
+}
+
+TEST(LineWriter, EndsEveryLineWithCrLfAndAppends) {
+    TempFolder folder;
+    const auto file = folder.path() / "out.txt";
+    {
+        LineWriter out(file, LineWriter::Mode::Truncate);
+        out.write("P|A|27L| |0|0|");
+        out.write("");
+        ASSERT_TRUE(out.close());
+    }
+    {
+        LineWriter out(file, LineWriter::Mode::Append);
+        out.write("tail");
+        ASSERT_TRUE(out.close());
+    }
+    EXPECT_EQ(ReadBytes(file), "P|A|27L| |0|0|\r\n\r\ntail\r\n");
+}
+
+TEST(LineWriter, ReportsAFileThatCannotBeCreated) {
+    TempFolder folder;
+    LineWriter out(folder.path() / "no-such-folder" / "out.txt", LineWriter::Mode::Truncate);
+    EXPECT_FALSE(out.isOpen());
+    out.write("x");
+    EXPECT_FALSE(out.close());
+}
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,117 @@
+#include "text_lines.h"
+
+#include <cstring>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace vantrel {
+namespace {
+
+constexpr std::size_t kReadChunk = 1 << 16;
+
+std::FILE* OpenFile(const std::filesystem::path& file, const char* mode) {
+#ifdef _WIN32
+    std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(file.c_str(), wideMode.c_str());
+#else
+    return std::fopen(file.c_str(), mode);
+#endif
+}
+
+// Pushes the file's data from the system's caches to the disk, so that a file that is renamed
+// over another one afterwards is complete even after a power failure.
+bool SyncToDisk(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+}  // namespace
+
+LineReader::LineReader(const std::filesystem::path& file)
+    : file_(OpenFile(file, "rb")), buffer_(kReadChunk) {}
+
+LineReader::~LineReader() {
+    if (file_) {
+        std::fclose(file_);
+    }
+}
+
+bool LineReader::fill() {
+    if (!file_ || failed_) {
+        return false;
+    }
+    length_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    position_ = 0;
+    if (length_ == 0 && std::ferror(file_)) {
+        failed_ = true;
+    }
+    return length_ > 0;
+}
+
+bool LineReader::next(std::string& line) {
+    line.clear();
+    bool readAnything = false;
+    for (;;) {
+        if (position_ == length_ && !fill()) {
+            return readAnything && !failed_;
+        }
+        readAnything = true;
+        const char* start = buffer_.data() + position_;
+        const char* end = buffer_.data() + length_;
+        const char* cr = static_cast<const char*>(std::memchr(start, '\r', end - start));
+        if (!cr) {
+            line.append(start, end);
+            position_ = length_;
+            continue;
+        }
+        line.append(start, cr);
+        position_ = static_cast<std::size_t>(cr - buffer_.data()) + 1;
+        // A line feed right after the carriage return belongs to the same line end.
+        if (position_ == length_ && !fill()) {
+            return !failed_;
+        }
+        if (buffer_[position_] == '\n') {
+            ++position_;
+        }
+        return true;
+    }
+}
+
+LineWriter::LineWriter(const std::filesystem::path& file, Mode mode)
+    : file_(OpenFile(file, mode == Mode::Append ? "ab" : "wb")) {}
+
+LineWriter::~LineWriter() {
+    if (file_) {
+        std::fclose(file_);
+    }
+}
+
+void LineWriter::write(std::string_view line) {
+    if (!file_) {
+        failed_ = true;
+        return;
+    }
+    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() ||
+        std::fwrite("\r\n", 1, 2, file_) != 2) {
+        failed_ = true;
+    }
+}
+
+bool LineWriter::close() {
+    if (!file_) {
+        return false;
+    }
+    bool ok = !failed_ && std::fflush(file_) == 0 && SyncToDisk(file_);
+    ok = std::fclose(file_) == 0 && ok;
+    file_ = nullptr;
+    return ok;
+}
+
+}  // namespace vantrel

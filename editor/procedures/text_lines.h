@@ -1,0 +1,56 @@
+// The one line reader and the one line writer of every text file the editor reads or writes.
+// A line ends at CR or at CR LF; a line feed alone does not end a line. Every line written ends
+// with CR LF.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+class LineReader {
+  public:
+    explicit LineReader(const std::filesystem::path& file);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+    // Reads the next line without its line end; false at the end of the file or on a read error.
+    bool next(std::string& line);
+    // True when reading stopped because of an error rather than the end of the file.
+    bool failed() const { return failed_; }
+
+  private:
+    bool fill();
+
+    std::FILE* file_ = nullptr;
+    std::vector<char> buffer_;
+    std::size_t position_ = 0;
+    std::size_t length_ = 0;
+    bool failed_ = false;
+};
+
+class LineWriter {
+  public:
+    enum class Mode { Truncate, Append };
+    LineWriter(const std::filesystem::path& file, Mode mode);
+    ~LineWriter();
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+    // Writes the text followed by CR LF.
+    void write(std::string_view line);
+    // Flushes the data to the disk and closes the file; false when any write failed.
+    bool close();
+
+  private:
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+};
+
+}  // namespace vantrel
