@@ -113,21 +113,24 @@ constexpr std::uint32_t kMouseLeftSingle = 0x20000000;
 struct MouseRect;
 using MouseFunction = std::int32_t(GAUGE_CALL*)(MouseRect* rect, std::uint32_t mouse_flags);
 
+// A click area's function, or a tooltip's text.
+union MouseTarget {
+    MouseFunction function;
+    const char* tooltip;
+};
+
 struct MouseRect {
-    std::int32_t kind;
-    std::int32_t x;  // box, pixels
-    std::int32_t y;
-    std::int32_t width;
-    std::int32_t height;
-    std::int32_t cursor;
-    std::uint32_t help_id;
-    std::uint32_t mouse_flags;
-    std::uint32_t event_id;
-    union {
-        MouseFunction function;  // click area
-        const char* tooltip;     // tooltip text
-    };
-    void* data;
+    std::int32_t kind = kMouseEnd;
+    std::int32_t x = 0;  // box, pixels
+    std::int32_t y = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t cursor = kCursorNone;
+    std::uint32_t help_id = 0;
+    std::uint32_t mouse_flags = 0;
+    std::uint32_t event_id = 0;
+    MouseTarget target = {};
+    void* data = nullptr;
 };
 
 // --- Gauge header --------------------------------------------------------------------------------
