@@ -1,0 +1,304 @@
+#include "editor_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+
+#include "airport_catalogue.h"
+#include "event_pump.h"
+#include "load_window.h"
+#include "procedure_entry.h"
+#include "procedure_file.h"
+#include "procedure_reader.h"
+#include "text_codec.h"
+#include "twips.h"
+
+namespace vantrel {
+namespace {
+
+QFont TahomaFont(double points, bool bold) {
+    QFont font("Tahoma");
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, QRect twipsRect) {
+    widget->setObjectName(name);
+    widget->setGeometry(twipsRect);
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect rect,
+                  const QFont& font) {
+    auto* label = Place(new QLabel(caption, parent), name, rect);
+    label->setFont(font);
+    return label;
+}
+
+QListWidget* MakeList(QWidget* parent, const char* name, QRect rect) {
+    auto* list = Place(new QListWidget(parent), name, rect);
+    list->setFont(TahomaFont(8.25, false));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    return list;
+}
+
+QMenu* MakeMenu(QWidget* parent, const char* name, const char* title,
+                std::initializer_list<std::pair<const char*, const char*>> items) {
+    auto* menu = new QMenu(title, parent);
+    menu->setObjectName(name);
+    for (const auto& [itemName, caption] : items) {
+        menu->addAction(caption)->setObjectName(itemName);
+    }
+    return menu;
+}
+
+// A right-button press on the list pops its menu up at the mouse; the selection stays as it is.
+void AttachPopup(QAbstractItemView* list, QMenu* menu) {
+    QObject::connect(list, &QWidget::customContextMenuRequested, menu,
+                     [list, menu](QPoint at) { menu->popup(list->viewport()->mapToGlobal(at)); });
+}
+
+}  // namespace
+
+int SelectedRow(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    return item && item->isSelected() ? list->row(item) : -1;
+}
+
+std::vector<std::string> ListTexts(const QListWidget* list) {
+    std::vector<std::string> texts;
+    texts.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i) {
+        texts.push_back(FromQt(list->item(i)->text()));
+    }
+    return texts;
+}
+
+EditorWindow::EditorWindow(AppContext& context, QWidget* launcher)
+    : context_(context), launcher_(launcher) {
+    setObjectName("frmNew");
+    setWindowTitle("VANTREL");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(TwipsSize(9975, 5985));
+    createNavigationArea();
+    createFinderArea();
+    createMenus();
+}
+
+void EditorWindow::createNavigationArea() {
+    const QFont labelFont = TahomaFont(9.75, true);
+    MakeLabel(this, "Label3", "AIRPORTs", TwipsRect(120, 120, 1335, 255), labelFont);
+    MakeLabel(this, "Label9", "Quick Search:", TwipsRect(120, 465, 1215, 255),
+              TahomaFont(8.25, false));
+    Text2 = Place(new QLineEdit(this), "Text2", TwipsRect(120, 675, 1335, 285));
+    List1 = MakeList(this, "List1", TwipsRect(120, 950, 1335, 2370));
+    MakeLabel(this, "Label2", "SIDs", TwipsRect(1560, 120, 2295, 255), labelFont);
+    List2 = MakeList(this, "List2", TwipsRect(1560, 540, 2295, 2760));
+    MakeLabel(this, "Label4", "STARs", TwipsRect(3960, 120, 2295, 255), labelFont);
+    List3 = MakeList(this, "List3", TwipsRect(3960, 540, 2295, 2760));
+    QLabel* legsOf =
+        MakeLabel(this, "Label5", "LEGS of ", TwipsRect(6360, 120, 735, 255), labelFont);
+    Label7 = MakeLabel(this, "Label7", "", TwipsRect(7200, 120, 2415, 255), labelFont);
+    // Where the font is wider than the one the layout was made for, the legs label still follows
+    // "LEGS of " directly.
+    const int legsOfWidth = legsOf->fontMetrics().horizontalAdvance(legsOf->text());
+    if (legsOfWidth > legsOf->width()) {
+        legsOf->resize(legsOfWidth, legsOf->height());
+        Label7->move(legsOf->geometry().right() + 1, Label7->y());
+    }
+    Label7->setStyleSheet("color: red;");
+
+    ListView1 = Place(new QTreeWidget(this), "ListView1", TwipsRect(6360, 480, 3135, 2820));
+    ListView1->setColumnCount(3);
+    ListView1->setHeaderLabels({"Name", "Latitude", "Longtitude"});
+    ListView1->setRootIsDecorated(false);
+    ListView1->setFont(TahomaFont(8.25, false));
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    ListView1->header()->setMinimumSectionSize(40);
+    ListView1->setColumnWidth(0, 60);
+    ListView1->setColumnWidth(1, 64);
+    ListView1->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+
+    // The move buttons show an up and a down triangle.
+    Command3 = Place(new QPushButton(QString::fromUtf8("\u25B2"), this), "Command3",
+                     TwipsRect(9600, 1440, 315, 495));
+    Command4 = Place(new QPushButton(QString::fromUtf8("\u25BC"), this), "Command4",
+                     TwipsRect(9600, 2040, 315, 495));
+
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            List1_Click();
+        }
+    });
+    connect(List2, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            List2_Click();
+        }
+    });
+    connect(List3, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            List3_Click();
+        }
+    });
+    connect(Text2, &QLineEdit::textChanged, this, &EditorWindow::Text2_Change);
+}
+
+void EditorWindow::createFinderArea() {
+    Frame2 =
+        Place(new QGroupBox("WAYPOINT FINDER", this), "Frame2", TwipsRect(120, 3480, 9735, 2415));
+    List4 = MakeList(Frame2, "List4", TwipsRect(120, 1200, 9495, 1095));
+}
+
+void EditorWindow::createMenus() {
+    mnuAirport = MakeMenu(this, "mnuAirport", "MenuAirport",
+                          {{"mnuNewAirport", "Add NEW Airport"},
+                           {"mnuDelSelectedAirport", "Delete Selected"},
+                           {"mnuApFix", "Fix Selected"}});
+    mnuSID = MakeMenu(this, "mnuSID", "MenuSID",
+                      {{"mnuEditSID", "Edit Selected"},
+                       {"mnuNewSID", "Add New SID"},
+                       {"mnuDelSID", "Delete Selected"}});
+    mnuSTAR = MakeMenu(this, "mnuSTAR", "MenuSTAR",
+                       {{"mnuEditSTAR", "Edit Selected"},
+                        {"mnuNewSTAR", "Add New STAR"},
+                        {"mnuDelSTAR", "Delete Selected"}});
+    mnuLEG = MakeMenu(this, "mnuLEG", "MenuLEG",
+                      {{"mnuEditLeg", "Edit Selected"},
+                       {"mnuNewFIX", "Add New FIX"},
+                       {"mnuDelLEG", "Delete Selected"},
+                       {"mnuPBDWP", "Place/Bearing/Distance WP from here"}});
+    mnuFinder = MakeMenu(this, "mnuFinder", "MenuFinder",
+                         {{"mnuPBD", "Place/Bearing/Distance WP from here"}});
+    AttachPopup(List1, mnuAirport);
+    AttachPopup(List2, mnuSID);
+    AttachPopup(List3, mnuSTAR);
+    AttachPopup(ListView1, mnuLEG);
+    AttachPopup(List4, mnuFinder);
+}
+
+void EditorWindow::Form_Load() {
+    LoadAirportList();
+}
+
+void EditorWindow::LoadAirportList() {
+    if (launcher_) {
+        launcher_->hide();
+    }
+    EventPump pump;
+    pump.flush();
+    LoadWindow progress;
+    progress.show();
+    pump.flush();
+
+    QProgressBar* bar = progress.progressBar();
+    CatalogueObserver observer;
+    observer.betweenFiles = [&pump] { pump(); };
+    observer.starPassBegins = [bar](std::size_t files) {
+        bar->setRange(0, static_cast<int>(files));
+        bar->setValue(0);
+    };
+    observer.starFileDone = [bar] { bar->setValue(bar->value() + 1); };
+    const std::vector<std::string> airports =
+        vantrel::LoadAirportList(context_.programFolder, observer);
+
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(airports.size()));
+    for (const auto& code : airports) {
+        items.append(ToQt(code));
+    }
+    List1->addItems(items);
+    pump.flush();
+    loadLongestGapMs_ = pump.longestGapMs();
+    progress.close();
+
+    context_.prompts.message(nullptr,
+                             "All changes IMMIDIATELY take effect and they are ONLY undo by "
+                             "manual edit!",
+                             "ATTENTION!", PromptButtons::Ok, PromptIcon::Exclamation);
+}
+
+std::string EditorWindow::selectedAirport() const {
+    const int row = SelectedRow(List1);
+    return row < 0 ? std::string() : FromQt(List1->item(row)->text());
+}
+
+void EditorWindow::List1_Click() {
+    const int row = SelectedRow(List1);
+    if (row < 0) {
+        return;
+    }
+    const std::string airport = FromQt(List1->item(row)->text());
+    for (ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
+        QListWidget* list = kind == ProcedureKind::Sid ? List2 : List3;
+        list->clear();
+        for (const auto& entry :
+             ReadProcedureList(ProcedureFilePath(context_.programFolder, kind, airport))) {
+            list->addItem(ToQt(entry));
+        }
+    }
+}
+
+void EditorWindow::List2_Click() {
+    showProcedure(ProcedureKind::Sid);
+}
+
+void EditorWindow::List3_Click() {
+    showProcedure(ProcedureKind::Star);
+}
+
+void EditorWindow::showProcedure(ProcedureKind kind) {
+    QListWidget* list = kind == ProcedureKind::Sid ? List2 : List3;
+    QListWidget* other = kind == ProcedureKind::Sid ? List3 : List2;
+    const int row = SelectedRow(list);
+    if (row < 0) {
+        return;
+    }
+    {
+        // Clearing the other list's selection must not make that list show its procedure.
+        const QSignalBlocker guard(other);
+        other->setCurrentRow(-1);
+        other->clearSelection();
+    }
+    ListView1->clear();
+    const std::string airport = selectedAirport();
+    Label7->setText(ToQt(LabelPrefix(kind)) + ToQt(airport));
+
+    const std::vector<std::string> entries = ListTexts(list);
+    const auto legs = ReadLegs(ProcedureFilePath(context_.programFolder, kind, airport),
+                               entries[row], OccurrenceNumber(entries, row));
+    QList<QTreeWidgetItem*> rows;
+    for (const LegRow& leg : legs) {
+        rows.append(new QTreeWidgetItem(
+            QStringList{ToQt(leg.name), ToQt(leg.latitude), ToQt(leg.longitude)}));
+    }
+    ListView1->addTopLevelItems(rows);
+}
+
+void EditorWindow::Text2_Change() {
+    const int found = FindAirport(ListTexts(List1), FromQt(Text2->text()));
+    if (found >= 0 && found != SelectedRow(List1)) {
+        List1->setCurrentRow(found);
+    }
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event) {
+    // Nothing to save: every change was written when it was made.
+    if (launcher_) {
+        launcher_->show();
+    }
+    event->accept();
+}
+
+}  // namespace vantrel

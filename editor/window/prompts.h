@@ -1,0 +1,25 @@
+// Every message box and input box of the editor goes through this interface, so that tests can
+// answer them in order and check the exact texts shown.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vantrel {
+
+enum class PromptButtons { Ok, OkCancel, YesNo };
+enum class PromptIcon { None, Exclamation, Information };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+    virtual PromptAnswer message(QWidget* parent, const QString& text, const QString& title,
+                                 PromptButtons buttons, PromptIcon icon) = 0;
+    // The typed text; Cancel gives an empty text.
+    virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
+                          const QString& defaultText) = 0;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,29 @@
+#include "scripted_prompts.h"
+
+namespace vantrel {
+
+PromptAnswer ScriptedPrompts::message(QWidget*, const QString& text, const QString& title,
+                                      PromptButtons buttons, PromptIcon icon) {
+    shown_.push_back({false, text, title, buttons, icon, {}});
+    if (!messageAnswers_.empty()) {
+        const PromptAnswer answer = messageAnswers_.front();
+        messageAnswers_.pop_front();
+        return answer;
+    }
+    return buttons == PromptButtons::Ok      ? PromptAnswer::Ok
+           : buttons == PromptButtons::YesNo ? PromptAnswer::No
+                                             : PromptAnswer::Cancel;
+}
+
+QString ScriptedPrompts::input(QWidget*, const QString& prompt, const QString& title,
+                               const QString& defaultText) {
+    shown_.push_back({true, prompt, title, PromptButtons::OkCancel, PromptIcon::None, defaultText});
+    if (inputAnswers_.empty()) {
+        return {};
+    }
+    const QString answer = inputAnswers_.front();
+    inputAnswers_.pop_front();
+    return answer;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,43 @@
+// Prompts that answer from a script, in order, and record every box shown: for tests and for the
+// screenshot tool, which must never wait for a person.
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+#include "prompts.h"
+
+namespace vantrel {
+
+struct ShownPrompt {
+    bool isInput = false;
+    QString text;  // message text, or the input box's prompt
+    QString title;
+    PromptButtons buttons = PromptButtons::Ok;
+    PromptIcon icon = PromptIcon::None;
+    QString defaultText;
+};
+
+class ScriptedPrompts : public Prompts {
+  public:
+    void answerMessage(PromptAnswer answer) { messageAnswers_.push_back(answer); }
+    void answerInput(const QString& text) { inputAnswers_.push_back(text); }
+
+    // Without a scripted answer a message box gets OK when that is its only button and the
+    // refusing button (Cancel, No) otherwise; an input box gets an empty text.
+    PromptAnswer message(QWidget* parent, const QString& text, const QString& title,
+                         PromptButtons buttons, PromptIcon icon) override;
+    QString input(QWidget* parent, const QString& prompt, const QString& title,
+                  const QString& defaultText) override;
+
+    const std::vector<ShownPrompt>& shown() const { return shown_; }
+    void clearShown() { shown_.clear(); }
+
+  private:
+    std::deque<PromptAnswer> messageAnswers_;
+    std::deque<QString> inputAnswers_;
+    std::vector<ShownPrompt> shown_;
+};
+
+}  // namespace vantrel

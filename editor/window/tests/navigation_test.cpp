@@ -1,0 +1,303 @@
+// The launcher and the editor window's navigation, driven through the real widgets.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+#include "editor_window.h"
+#include "launcher_window.h"
+#include "scripted_prompts.h"
+#include "temp_folder.h"
+
+using namespace vantrel;
+
+namespace {
+
+const char* const kLegTail = "| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0\r\n";
+
+std::string Leg(const char* name, const char* lat, const char* lon) {
+    return std::string("S|") + name + "|" + lat + "|" + lon + kLegTail;
+}
+
+// An editor session on a program folder of its own.
+struct Session {
+    testing::TempFolder folder;
+    ScriptedPrompts prompts;
+    AppContext context{folder.path(), prompts};
+    std::unique_ptr<LauncherWindow> launcher;
+
+    Session() {
+        folder.write("sid/EGLL.txt", "\r\nP|CPT3F|27L| |0|0|\r\n" +
+                                         Leg("CPT", "51487000", "-1219000") + "\r\n\r\n");
+        folder.write("sid/LHBP.txt",
+                     "\r\nP|BADOV1D|13R| |0|0|\r\n" + Leg("BADOV", "47100000", "19500000") +
+                         "\r\n\r\nP|BADOV1D|13R| |0|0|\r\n" + Leg("TORNO", "47539776", "18292444") +
+                         Leg("GITAS", "47200000", "19700000") + "\r\n\r\n");
+        folder.write("star/LHBP.txt", "P|ABETI1N|31L| |0|0|\r\n" +
+                                          Leg("ABETI", "47900000", "18900000") + "\r\n\r\n");
+        folder.write("star/LFPG.txt", "P|LORNI2W|27R| |0|0|\r\n");
+        folder.write("star/EGLL.txt", "\r\n");
+        launcher = std::make_unique<LauncherWindow>(context);
+        launcher->show();
+    }
+    ~Session() {
+        if (EditorWindow* editor = launcher->editor()) {
+            delete editor;
+        }
+    }
+
+    EditorWindow* open() {
+        launcher->Command1_Click();
+        return launcher->editor();
+    }
+};
+
+template <typename T>
+T* Child(QWidget* window, const char* name) {
+    T* child = window->findChild<T*>(name);
+    if (!child) {
+        qFatal("no child %s", name);
+    }
+    return child;
+}
+
+QStringList Texts(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) {
+        texts << list->item(i)->text();
+    }
+    return texts;
+}
+
+QList<QStringList> Legs(const QTreeWidget* legs) {
+    QList<QStringList> rows;
+    for (int i = 0; i < legs->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = legs->topLevelItem(i);
+        rows << QStringList{item->text(0), item->text(1), item->text(2)};
+    }
+    return rows;
+}
+
+}  // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void launcherOpensTheEditorWithTheCatalogue();
+    void selectingProceduresShowsTheirLegs();
+    void equalEntriesReachTheirOwnBlocks();
+    void quickSearchSelectsTheFirstMatchingAirport();
+    void popupMenusHoldTheirItemsInOrder();
+    void rightClickWithoutSelectionOpensTheMenu();
+    void closingShowsTheLauncherAndReopeningRebuildsTheList();
+    void converterHidesTheLauncherWhileOpen();
+};
+
+void NavigationTest::launcherOpensTheEditorWithTheCatalogue() {
+    Session session;
+    LauncherWindow& launcher = *session.launcher;
+    QCOMPARE(launcher.windowTitle(), QString("VANTREL"));
+    QCOMPARE(launcher.minimumSize(), launcher.maximumSize());
+    QCOMPARE(Child<QPushButton>(&launcher, "Command1")->text(),
+             QString("Create Terminal Procedures for vasFMC"));
+    QCOMPARE(Child<QPushButton>(&launcher, "Command2")->text(),
+             QString("Convert FSNavigator SIDs/STARs to vasFMC"));
+
+    EditorWindow* editor = session.open();
+    QVERIFY(editor);
+    QVERIFY(editor->isVisible());
+    QVERIFY(!launcher.isVisible());
+    QCOMPARE(editor->windowTitle(), QString("VANTREL"));
+    QCOMPARE(editor->minimumSize(), editor->maximumSize());
+    QCOMPARE(Texts(Child<QListWidget>(editor, "List1")), (QStringList{"EGLL", "LHBP", "LFPG"}));
+    QCOMPARE(SelectedRow(Child<QListWidget>(editor, "List1")), -1);
+    QCOMPARE(Child<QListWidget>(editor, "List2")->count(), 0);
+    QCOMPARE(Child<QListWidget>(editor, "List3")->count(), 0);
+    QCOMPARE(Child<QTreeWidget>(editor, "ListView1")->topLevelItemCount(), 0);
+    QCOMPARE(Child<QLabel>(editor, "Label7")->text(), QString());
+    QCOMPARE(Child<QGroupBox>(editor, "Frame2")->title(), QString("WAYPOINT FINDER"));
+    QVERIFY(!editor->findChild<QWidget*>("frmLoad"));
+
+    QCOMPARE(session.prompts.shown().size(), size_t(1));
+    const ShownPrompt& warning = session.prompts.shown()[0];
+    QCOMPARE(warning.text,
+             QString("All changes IMMIDIATELY take effect and they are ONLY undo by manual edit!"));
+    QCOMPARE(warning.title, QString("ATTENTION!"));
+    QCOMPARE(warning.buttons, PromptButtons::Ok);
+    QCOMPARE(warning.icon, PromptIcon::Exclamation);
+}
+
+void NavigationTest::selectingProceduresShowsTheirLegs() {
+    Session session;
+    EditorWindow* editor = session.open();
+    auto* airports = Child<QListWidget>(editor, "List1");
+    auto* sids = Child<QListWidget>(editor, "List2");
+    auto* stars = Child<QListWidget>(editor, "List3");
+    auto* legs = Child<QTreeWidget>(editor, "ListView1");
+    auto* label = Child<QLabel>(editor, "Label7");
+    QCOMPARE(legs->headerItem()->text(2), QString("Longtitude"));
+
+    airports->setCurrentRow(1);
+    QCOMPARE(Texts(sids), (QStringList{"BADOV1D @ 13R", "BADOV1D @ 13R"}));
+    QCOMPARE(Texts(stars), (QStringList{"ABETI1N @ 31L"}));
+
+    sids->setCurrentRow(0);
+    QCOMPARE(label->text(), QString("SID: LHBP"));
+    QCOMPARE(Legs(legs), (QList<QStringList>{{"BADOV", "47100000", "19500000"}}));
+
+    stars->setCurrentRow(0);
+    QCOMPARE(SelectedRow(sids), -1);
+    QCOMPARE(SelectedRow(stars), 0);
+    QCOMPARE(label->text(), QString("STAR: LHBP"));
+    QCOMPARE(Legs(legs), (QList<QStringList>{{"ABETI", "47900000", "18900000"}}));
+
+    // Back to the SID it was: the STAR list loses its selection in turn.
+    sids->setCurrentRow(0);
+    QCOMPARE(SelectedRow(stars), -1);
+    QCOMPARE(label->text(), QString("SID: LHBP"));
+
+    // Another airport: new procedure lists, nothing selected, the legs shown stay.
+    airports->setCurrentRow(0);
+    QCOMPARE(Texts(sids), (QStringList{"CPT3F @ 27L"}));
+    QCOMPARE(stars->count(), 0);
+    QCOMPARE(SelectedRow(sids), -1);
+    QCOMPARE(label->text(), QString("SID: LHBP"));
+    QCOMPARE(Legs(legs), (QList<QStringList>{{"BADOV", "47100000", "19500000"}}));
+}
+
+void NavigationTest::equalEntriesReachTheirOwnBlocks() {
+    Session session;
+    EditorWindow* editor = session.open();
+    Child<QListWidget>(editor, "List1")->setCurrentRow(1);
+    Child<QListWidget>(editor, "List2")->setCurrentRow(1);
+    QCOMPARE(
+        Legs(Child<QTreeWidget>(editor, "ListView1")),
+        (QList<QStringList>{{"TORNO", "47539776", "18292444"}, {"GITAS", "47200000", "19700000"}}));
+}
+
+void NavigationTest::quickSearchSelectsTheFirstMatchingAirport() {
+    Session session;
+    session.folder.write("sid/egll.txt", "\r\n");
+    EditorWindow* editor = session.open();
+    auto* airports = Child<QListWidget>(editor, "List1");
+    auto* search = Child<QLineEdit>(editor, "Text2");
+    QCOMPARE(Texts(airports), (QStringList{"EGLL", "egll", "LHBP", "LFPG"}));
+
+    QTest::keyClicks(search, "pg");
+    QCOMPARE(SelectedRow(airports), 3);
+    QCOMPARE(Texts(Child<QListWidget>(editor, "List3")), (QStringList{"LORNI2W @ 27R"}));
+
+    search->setText("hb");
+    QCOMPARE(SelectedRow(airports), 2);
+    QCOMPARE(Child<QListWidget>(editor, "List2")->count(), 2);
+
+    // Nothing contains XYZ: the selection stays.
+    search->setText("xyz");
+    QCOMPARE(SelectedRow(airports), 2);
+
+    search->clear();
+    QCOMPARE(SelectedRow(airports), 0);
+
+    // The typed text is searched in upper case: the lower-case entry is not reached by its name.
+    search->setText("egll");
+    QCOMPARE(SelectedRow(airports), 0);
+}
+
+void NavigationTest::popupMenusHoldTheirItemsInOrder() {
+    Session session;
+    EditorWindow* editor = session.open();
+    const struct {
+        const char* menu;
+        const char* title;
+        QList<QPair<QString, QString>> items;
+    } menus[] = {
+        {"mnuAirport",
+         "MenuAirport",
+         {{"mnuNewAirport", "Add NEW Airport"},
+          {"mnuDelSelectedAirport", "Delete Selected"},
+          {"mnuApFix", "Fix Selected"}}},
+        {"mnuSID",
+         "MenuSID",
+         {{"mnuEditSID", "Edit Selected"},
+          {"mnuNewSID", "Add New SID"},
+          {"mnuDelSID", "Delete Selected"}}},
+        {"mnuSTAR",
+         "MenuSTAR",
+         {{"mnuEditSTAR", "Edit Selected"},
+          {"mnuNewSTAR", "Add New STAR"},
+          {"mnuDelSTAR", "Delete Selected"}}},
+        {"mnuLEG",
+         "MenuLEG",
+         {{"mnuEditLeg", "Edit Selected"},
+          {"mnuNewFIX", "Add New FIX"},
+          {"mnuDelLEG", "Delete Selected"},
+          {"mnuPBDWP", "Place/Bearing/Distance WP from here"}}},
+        {"mnuFinder", "MenuFinder", {{"mnuPBD", "Place/Bearing/Distance WP from here"}}},
+    };
+    for (const auto& expected : menus) {
+        auto* menu = Child<QMenu>(editor, expected.menu);
+        QCOMPARE(menu->title(), QString(expected.title));
+        QList<QPair<QString, QString>> items;
+        for (QAction* action : menu->actions()) {
+            items.append({action->objectName(), action->text()});
+        }
+        QCOMPARE(items, expected.items);
+    }
+}
+
+void NavigationTest::rightClickWithoutSelectionOpensTheMenu() {
+    Session session;
+    EditorWindow* editor = session.open();
+    const struct {
+        const char* list;
+        const char* menu;
+    } pairs[] = {{"List1", "mnuAirport"},
+                 {"List2", "mnuSID"},
+                 {"List3", "mnuSTAR"},
+                 {"ListView1", "mnuLEG"},
+                 {"List4", "mnuFinder"}};
+    for (const auto& pair : pairs) {
+        auto* view = Child<QAbstractItemView>(editor, pair.list);
+        auto* menu = Child<QMenu>(editor, pair.menu);
+        QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                view->viewport()->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(view->viewport(), &press);
+        QVERIFY2(menu->isVisible(), pair.menu);
+        QVERIFY(view->selectionModel()->selectedIndexes().isEmpty());
+        menu->close();
+    }
+}
+
+void NavigationTest::closingShowsTheLauncherAndReopeningRebuildsTheList() {
+    Session session;
+    EditorWindow* editor = session.open();
+    editor->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!session.launcher->editor());
+    QVERIFY(session.launcher->isVisible());
+
+    session.folder.write("star/KJFK.txt", "\r\n");
+    editor = session.open();
+    QCOMPARE(Texts(Child<QListWidget>(editor, "List1")),
+             (QStringList{"EGLL", "LHBP", "KJFK", "LFPG"}));
+    QCOMPARE(session.prompts.shown().size(), size_t(2));
+}
+
+void NavigationTest::converterHidesTheLauncherWhileOpen() {
+    Session session;
+    session.launcher->Command2_Click();
+    QVERIFY(!session.launcher->isVisible());
+    QWidget* window = session.launcher->converter();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), QString("VANTREL"));
+    window->close();
+    QVERIFY(session.launcher->isVisible());
+}
+
+QTEST_MAIN(NavigationTest)
+#include "navigation_test.moc"

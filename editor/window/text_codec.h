@@ -1,0 +1,23 @@
+// The editor's core works on bytes in the system's code page; the windows convert at their edge.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+inline QString ToQt(std::string_view bytes) {
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+inline std::string FromQt(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+inline std::filesystem::path ToPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+}  // namespace vantrel
