@@ -1,0 +1,64 @@
+# The gauge modules' Windows builds: cross-compiles them for 32-bit Windows (the simulator's DLLs)
+# and 64-bit Windows, and checks that each DLL exports exactly ImportTable and Linkage by those
+# names and needs no DLL but the system's. Sourced by scripts/test after common.sh; defines
+# test_gauges_windows.
+
+# The DLLs a gauge module may import: Windows' own and its C runtime.
+GAUGE_SYSTEM_DLLS='^(KERNEL32|USER32|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\.dll$'
+
+# check_gauge_dll OBJDUMP FORMAT DLL: the DLL's file format, exports and imports.
+check_gauge_dll() {
+    local objdump=$1 format=$2 dll=$3 dump exports foreign
+    dump=$("$objdump" -p "$dll") || return 1
+    if ! grep -q "file format $format\$" <<<"$dump"; then
+        say "$dll is not a $format DLL"
+        return 1
+    fi
+    exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/{/Ordinal\/Name/d;p}' <<<"$dump" |
+        awk '/\[/ {print $NF}' | sort | tr '\n' ' ')
+    if [ "$exports" != "ImportTable Linkage " ]; then
+        say "$dll exports: ${exports:0:200}${exports:+...} (expected exactly ImportTable and Linkage)"
+        return 1
+    fi
+    foreign=$(awk '/DLL Name:/ {print $3}' <<<"$dump" | grep -viE "$GAUGE_SYSTEM_DLLS" || true)
+    if [ -n "$foreign" ]; then
+        say "$dll imports DLLs that are not the system's: $(tr '\n' ' ' <<<"$foreign")"
+        return 1
+    fi
+}
+
+test_gauges_windows() {
+    ensure_packages cmake ninja-build mingw-w64 \
+        g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
+        binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 || return 1
+    local arch bits format build dll status=0
+    local checked=()
+    for arch in i686 x86_64; do
+        case $arch in
+            i686) bits=32 format=pei-i386 ;;
+            x86_64) bits=64 format=pei-x86-64 ;;
+        esac
+        build=$ROOT/build-win$bits
+        cmake -S "$ROOT" -B "$build" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw-$arch.cmake" \
+            -DCMAKE_BUILD_TYPE=Release \
+            -DVANTREL_EDITOR=OFF -DVANTREL_TESTS=OFF -DVANTREL_BENCH=OFF >&2 || return 1
+        cmake --build "$build" --parallel 2 >&2 || return 1
+        local dlls=("$build"/gauge_modules/*.dll)
+        if [ ! -e "${dlls[0]}" ]; then
+            say "Windows gauge builds FAILED: no gauge DLL was built for $arch"
+            return 1
+        fi
+        for dll in "${dlls[@]}"; do
+            check_gauge_dll "$arch-w64-mingw32-objdump" "$format" "$dll" || status=1
+            checked+=("win$bits/$(basename "$dll")")
+        done
+    done
+    if [ $status -eq 0 ]; then
+        say "Windows gauge builds passed: ${checked[*]} export exactly ImportTable and Linkage" \
+            "and import only system DLLs"
+    else
+        say "Windows gauge builds FAILED the export and import checks"
+    fi
+    return $status
+}
