@@ -17,7 +17,7 @@ check_gauge_dll() {
     exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/{/Ordinal\/Name/d;p}' <<<"$dump" |
         awk '/\[/ {print $NF}' | sort | tr '\n' ' ')
     if [ "$exports" != "ImportTable Linkage " ]; then
-        say "$dll exports: ${exports:0:200}${exports:+...} (expected exactly ImportTable and Linkage)"
+        say "$dll exports: $(cut -c1-200 <<<"${exports:-nothing}") (expected exactly ImportTable and Linkage)"
         return 1
     fi
     foreign=$(awk '/DLL Name:/ {print $3}' <<<"$dump" | grep -viE "$GAUGE_SYSTEM_DLLS" || true)
