@@ -126,10 +126,11 @@ void EditorWindow::createNavigationArea() {
     ListView1->setRootIsDecorated(false);
     ListView1->setFont(TahomaFont(8.25, false));
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The last column fills the rest of the list's width.
     ListView1->header()->setMinimumSectionSize(40);
     ListView1->setColumnWidth(0, 60);
     ListView1->setColumnWidth(1, 64);
-    ListView1->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    ListView1->setColumnWidth(2, 60);
 
     // The move buttons show an up and a down triangle.
     Command3 = Place(new QPushButton(QString::fromUtf8("\u25B2"), this), "Command3",
