@@ -21,8 +21,6 @@ std::string_view TrimBlanks(std::string_view text);
 std::string HeaderRecord(std::string_view name, std::string_view runway);
 std::string LegRecord(const LegRow& leg);
 
-// A block written by the editor ends with two empty lines.
-inline constexpr int kEmptyLinesAfterBlock = 2;
 // The text that marks the end of the records in files written by other programs.
 inline constexpr std::string_view kEndMarker = "ENDOFFILE";
 

@@ -70,6 +70,16 @@ void AttachPopup(QAbstractItemView* list, QMenu* menu) {
                      [list, menu](QPoint at) { menu->popup(list->viewport()->mapToGlobal(at)); });
 }
 
+// Runs the handler whenever an entry of the list becomes the selected one, by click, key or code.
+template <typename Handler>
+void OnEntrySelected(QListWidget* list, QObject* receiver, Handler handler) {
+    QObject::connect(list, &QListWidget::currentRowChanged, receiver, [handler](int row) {
+        if (row >= 0) {
+            handler();
+        }
+    });
+}
+
 }  // namespace
 
 int SelectedRow(const QListWidget* list) {
@@ -138,21 +148,9 @@ void EditorWindow::createNavigationArea() {
     Command4 = Place(new QPushButton(QString::fromUtf8("\u25BC"), this), "Command4",
                      TwipsRect(9600, 2040, 315, 495));
 
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            List1_Click();
-        }
-    });
-    connect(List2, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            List2_Click();
-        }
-    });
-    connect(List3, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            List3_Click();
-        }
-    });
+    OnEntrySelected(List1, this, [this] { List1_Click(); });
+    OnEntrySelected(List2, this, [this] { List2_Click(); });
+    OnEntrySelected(List3, this, [this] { List3_Click(); });
     connect(Text2, &QLineEdit::textChanged, this, &EditorWindow::Text2_Change);
 }
 
