@@ -1,0 +1,22 @@
+// Repair of procedure files whose lines end with a line feed alone, which the line reader sees as
+// one long line: every line feed becomes CR LF. A file that needs no change is never rewritten.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "procedure_kind.h"
+
+namespace vantrel {
+
+enum class RepairOutcome {
+    NoFile,        // no file with exactly the name CODE.txt, letter case included
+    FileCorrect,   // no line feed to convert; the file is untouched
+    FileModified,  // the file was replaced by its repaired copy
+    Failed,        // the repaired copy could not be written or put in place; the file is untouched
+};
+
+RepairOutcome RepairSeparators(const std::filesystem::path& programFolder, ProcedureKind kind,
+                               std::string_view airport);
+
+}  // namespace vantrel
