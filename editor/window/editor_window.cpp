@@ -54,12 +54,22 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect rect) {
     return list;
 }
 
-QMenu* MakeMenu(QWidget* parent, const char* name, const char* title,
-                std::initializer_list<std::pair<const char*, const char*>> items) {
-    auto* menu = new QMenu(title, parent);
+struct MenuItem {
+    const char* name;
+    const char* caption;
+    void (EditorWindow::*command)() = nullptr;  // none yet for items of later commands
+};
+
+QMenu* MakeMenu(EditorWindow* window, const char* name, const char* title,
+                std::initializer_list<MenuItem> items) {
+    auto* menu = new QMenu(title, window);
     menu->setObjectName(name);
-    for (const auto& [itemName, caption] : items) {
-        menu->addAction(caption)->setObjectName(itemName);
+    for (const MenuItem& item : items) {
+        QAction* action = menu->addAction(item.caption);
+        action->setObjectName(item.name);
+        if (item.command) {
+            QObject::connect(action, &QAction::triggered, window, item.command);
+        }
     }
     return menu;
 }
@@ -107,6 +117,10 @@ EditorWindow::EditorWindow(AppContext& context, QWidget* launcher)
     createMenus();
 }
 
+EditorWindow::~EditorWindow() {
+    delete dialog_;
+}
+
 void EditorWindow::createNavigationArea() {
     const QFont labelFont = TahomaFont(9.75, true);
     MakeLabel(this, "Label3", "AIRPORTs", TwipsRect(120, 120, 1335, 255), labelFont);
@@ -148,6 +162,8 @@ void EditorWindow::createNavigationArea() {
     Command4 = Place(new QPushButton(QString::fromUtf8("\u25BC"), this), "Command4",
                      TwipsRect(9600, 2040, 315, 495));
 
+    connect(Command3, &QPushButton::clicked, this, &EditorWindow::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &EditorWindow::Command4_Click);
     OnEntrySelected(List1, this, [this] { List1_Click(); });
     OnEntrySelected(List2, this, [this] { List2_Click(); });
     OnEntrySelected(List3, this, [this] { List3_Click(); });
@@ -161,22 +177,23 @@ void EditorWindow::createFinderArea() {
 }
 
 void EditorWindow::createMenus() {
-    mnuAirport = MakeMenu(this, "mnuAirport", "MenuAirport",
-                          {{"mnuNewAirport", "Add NEW Airport"},
-                           {"mnuDelSelectedAirport", "Delete Selected"},
-                           {"mnuApFix", "Fix Selected"}});
+    mnuAirport = MakeMenu(
+        this, "mnuAirport", "MenuAirport",
+        {{"mnuNewAirport", "Add NEW Airport", &EditorWindow::mnuNewAirport_Click},
+         {"mnuDelSelectedAirport", "Delete Selected", &EditorWindow::mnuDelSelectedAirport_Click},
+         {"mnuApFix", "Fix Selected", &EditorWindow::mnuApFix_Click}});
     mnuSID = MakeMenu(this, "mnuSID", "MenuSID",
-                      {{"mnuEditSID", "Edit Selected"},
-                       {"mnuNewSID", "Add New SID"},
-                       {"mnuDelSID", "Delete Selected"}});
+                      {{"mnuEditSID", "Edit Selected", &EditorWindow::mnuEditSID_Click},
+                       {"mnuNewSID", "Add New SID", &EditorWindow::mnuNewSID_Click},
+                       {"mnuDelSID", "Delete Selected", &EditorWindow::mnuDelSID_Click}});
     mnuSTAR = MakeMenu(this, "mnuSTAR", "MenuSTAR",
-                       {{"mnuEditSTAR", "Edit Selected"},
-                        {"mnuNewSTAR", "Add New STAR"},
-                        {"mnuDelSTAR", "Delete Selected"}});
+                       {{"mnuEditSTAR", "Edit Selected", &EditorWindow::mnuEditSTAR_Click},
+                        {"mnuNewSTAR", "Add New STAR", &EditorWindow::mnuNewSTAR_Click},
+                        {"mnuDelSTAR", "Delete Selected", &EditorWindow::mnuDelSTAR_Click}});
     mnuLEG = MakeMenu(this, "mnuLEG", "MenuLEG",
-                      {{"mnuEditLeg", "Edit Selected"},
-                       {"mnuNewFIX", "Add New FIX"},
-                       {"mnuDelLEG", "Delete Selected"},
+                      {{"mnuEditLeg", "Edit Selected", &EditorWindow::mnuEditLeg_Click},
+                       {"mnuNewFIX", "Add New FIX", &EditorWindow::mnuNewFIX_Click},
+                       {"mnuDelLEG", "Delete Selected", &EditorWindow::mnuDelLEG_Click},
                        {"mnuPBDWP", "Place/Bearing/Distance WP from here"}});
     mnuFinder = MakeMenu(this, "mnuFinder", "MenuFinder",
                          {{"mnuPBD", "Place/Bearing/Distance WP from here"}});
@@ -233,6 +250,10 @@ std::string EditorWindow::selectedAirport() const {
     return row < 0 ? std::string() : FromQt(List1->item(row)->text());
 }
 
+QListWidget* EditorWindow::procedureList(ProcedureKind kind) const {
+    return kind == ProcedureKind::Sid ? List2 : List3;
+}
+
 void EditorWindow::List1_Click() {
     const int row = SelectedRow(List1);
     if (row < 0) {
@@ -240,7 +261,7 @@ void EditorWindow::List1_Click() {
     }
     const std::string airport = FromQt(List1->item(row)->text());
     for (ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
-        QListWidget* list = kind == ProcedureKind::Sid ? List2 : List3;
+        QListWidget* list = procedureList(kind);
         list->clear();
         for (const auto& entry :
              ReadProcedureList(ProcedureFilePath(context_.programFolder, kind, airport))) {
@@ -258,8 +279,9 @@ void EditorWindow::List3_Click() {
 }
 
 void EditorWindow::showProcedure(ProcedureKind kind) {
-    QListWidget* list = kind == ProcedureKind::Sid ? List2 : List3;
-    QListWidget* other = kind == ProcedureKind::Sid ? List3 : List2;
+    QListWidget* list = procedureList(kind);
+    QListWidget* other =
+        procedureList(kind == ProcedureKind::Sid ? ProcedureKind::Star : ProcedureKind::Sid);
     const int row = SelectedRow(list);
     if (row < 0) {
         return;
@@ -275,14 +297,8 @@ void EditorWindow::showProcedure(ProcedureKind kind) {
     Label7->setText(ToQt(LabelPrefix(kind)) + ToQt(airport));
 
     const std::vector<std::string> entries = ListTexts(list);
-    const auto legs = ReadLegs(ProcedureFilePath(context_.programFolder, kind, airport),
-                               entries[row], OccurrenceNumber(entries, row));
-    QList<QTreeWidgetItem*> rows;
-    for (const LegRow& leg : legs) {
-        rows.append(new QTreeWidgetItem(
-            QStringList{ToQt(leg.name), ToQt(leg.latitude), ToQt(leg.longitude)}));
-    }
-    ListView1->addTopLevelItems(rows);
+    showLegs(ReadLegs(ProcedureFilePath(context_.programFolder, kind, airport), entries[row],
+                      OccurrenceNumber(entries, row)));
 }
 
 void EditorWindow::Text2_Change() {

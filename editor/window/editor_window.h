@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app_context.h"
+#include "leg_row.h"
 #include "procedure_kind.h"
 
 class QGroupBox;
@@ -20,11 +21,16 @@ class QTreeWidget;
 
 namespace vantrel {
 
+class FixDialog;
+class ProcedureDialog;
+
 class EditorWindow : public QWidget {
     Q_OBJECT
   public:
     // The launcher is hidden while the editor loads and shown again when it closes.
     EditorWindow(AppContext& context, QWidget* launcher);
+    // An open dialog goes with the window.
+    ~EditorWindow() override;
 
     // Builds the airport catalogue with the progress window and gives the warning that every
     // change takes effect at once. Runs before the window is first shown.
@@ -38,6 +44,29 @@ class EditorWindow : public QWidget {
     void List3_Click();
     void Text2_Change();
 
+    // Airport commands.
+    void mnuNewAirport_Click();
+    void mnuDelSelectedAirport_Click();
+    void mnuApFix_Click();
+
+    // Procedure commands; edit and add open frmProcModify.
+    void mnuEditSID_Click() { editProcedure(ProcedureKind::Sid); }
+    void mnuNewSID_Click() { newProcedure(ProcedureKind::Sid); }
+    void mnuDelSID_Click() { deleteProcedure(ProcedureKind::Sid); }
+    void mnuEditSTAR_Click() { editProcedure(ProcedureKind::Star); }
+    void mnuNewSTAR_Click() { newProcedure(ProcedureKind::Star); }
+    void mnuDelSTAR_Click() { deleteProcedure(ProcedureKind::Star); }
+
+    // Leg commands; edit and add open frmFIX.
+    void Command3_Click() { moveLeg(-1); }
+    void Command4_Click() { moveLeg(+1); }
+    void mnuEditLeg_Click();
+    void mnuNewFIX_Click();
+    void mnuDelLEG_Click();
+
+    // Writes the legs list into the shown procedure's file. Tells the user when it cannot.
+    void RewriteLegs();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -48,6 +77,24 @@ class EditorWindow : public QWidget {
     void LoadAirportList();
     void showProcedure(ProcedureKind kind);
     std::string selectedAirport() const;
+    QListWidget* procedureList(ProcedureKind kind) const;
+
+    void editProcedure(ProcedureKind kind);
+    void newProcedure(ProcedureKind kind);
+    void deleteProcedure(ProcedureKind kind);
+    ProcedureDialog* openProcedureDialog(const QString& mode, const QString& prompt);
+    void procedureDialogOk(ProcedureDialog* dialog);
+
+    void moveLeg(int direction);
+    FixDialog* openFixDialog(const QString& mode, const QString& prompt);
+    void fixDialogOk(FixDialog* dialog);
+    // Disables the window while the legs list is written into the file.
+    void rewriteLegsDisabled();
+
+    std::vector<LegRow> shownLegs() const;
+    void showLegs(const std::vector<LegRow>& legs);
+    int selectedLeg() const;
+    void selectLeg(int row);
 
     AppContext& context_;
     QPointer<QWidget> launcher_;
@@ -69,6 +116,8 @@ class EditorWindow : public QWidget {
     QMenu* mnuSTAR;
     QMenu* mnuLEG;
     QMenu* mnuFinder;
+
+    QPointer<QWidget> dialog_;
 };
 
 // Row of the selected entry of a list, -1 when none is selected.

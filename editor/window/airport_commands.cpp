@@ -1,0 +1,96 @@
+// The editor window's airport commands: adding and deleting an airport, and repairing the line
+// ends of its procedure files.
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+
+#include "airport_edits.h"
+#include "editor_window.h"
+#include "separator_repair.h"
+#include "text_codec.h"
+
+namespace vantrel {
+namespace {
+
+QString ReportLine(RepairOutcome outcome, ProcedureKind kind) {
+    const QString procedures = kind == ProcedureKind::Sid ? "SIDs" : "STARs";
+    switch (outcome) {
+        case RepairOutcome::NoFile:
+            return "There are no " + procedures + " for this airport.";
+        case RepairOutcome::FileCorrect:
+            return "There are " + procedures + " for this airport but the file is correct.";
+        case RepairOutcome::FileModified:
+            return "There are " + procedures +
+                   " for this airport and the file is successfully modified.";
+        case RepairOutcome::Failed:
+            break;
+    }
+    return "There are " + procedures +
+           " for this airport but the file could not be modified; it keeps its former content.";
+}
+
+}  // namespace
+
+void EditorWindow::mnuNewAirport_Click() {
+    const std::string code = AddAirport(FromQt(
+        context_.prompts.input(this, "Enter the new airport's ICAO code:", "Add", QString())));
+    // The code names the airport's files: it must not lead outside the sid and star folders.
+    if (const auto unsafe = UnsafeFileNamePart(code)) {
+        context_.prompts.message(
+            this,
+            "The airport code cannot contain " + ToQt(*unsafe) + ": it names the airport's files.",
+            "Add", PromptButtons::Ok, PromptIcon::Exclamation);
+        return;
+    }
+    List1->addItem(ToQt(code));
+    List1->setCurrentRow(List1->count() - 1);
+}
+
+void EditorWindow::mnuDelSelectedAirport_Click() {
+    const int row = SelectedRow(List1);
+    if (row < 0) {
+        return;
+    }
+    const QString airport = List1->item(row)->text();
+    if (context_.prompts.message(this, "Are you sure you want to delete " + airport + "?",
+                                 "Confirm", PromptButtons::OkCancel,
+                                 PromptIcon::None) != PromptAnswer::Ok) {
+        return;
+    }
+    DeleteAirport(context_.programFolder, FromQt(airport));
+    {
+        // Removing the row must not select, and load, another airport.
+        const QSignalBlocker guard(List1);
+        delete List1->takeItem(row);
+        List1->setCurrentRow(-1);
+        List1->clearSelection();
+    }
+    List2->clear();
+    List3->clear();
+    ListView1->clear();
+}
+
+void EditorWindow::mnuApFix_Click() {
+    if (SelectedRow(List1) < 0) {
+        return;
+    }
+    const std::string airport = selectedAirport();
+    const QString question =
+        "Some of the procedures use different separators in the file format than Vantrel\r\n"
+        "and in this case the SID/STAR list is maybe empty. You can try to fix that with\r\n"
+        "this option. Do you want to try to fix the selected file?";
+    if (context_.prompts.message(this, question, "FIX", PromptButtons::YesNo, PromptIcon::None) !=
+        PromptAnswer::Yes) {
+        return;
+    }
+    const RepairOutcome sid = RepairSeparators(context_.programFolder, ProcedureKind::Sid, airport);
+    const RepairOutcome star =
+        RepairSeparators(context_.programFolder, ProcedureKind::Star, airport);
+    context_.prompts.message(this,
+                             "Fixing report:\r\n\r\n" + ReportLine(sid, ProcedureKind::Sid) +
+                                 "\r\n" + ReportLine(star, ProcedureKind::Star),
+                             "Report", PromptButtons::Ok, PromptIcon::Information);
+    List1_Click();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,50 @@
+#include "dialog_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "twips.h"
+
+namespace vantrel {
+
+DialogWindow::DialogWindow(QWidget* opener, const char* name) : opener_(opener) {
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(QFont("Tahoma", 8));
+    opener_->setEnabled(false);
+    Command1 = new QPushButton("OK", this);
+    Command1->setObjectName("Command1");
+    Command1->setDefault(true);
+    Command2 = new QPushButton("Cancel", this);
+    Command2->setObjectName("Command2");
+    connect(Command1, &QPushButton::clicked, this, &DialogWindow::okClicked);
+    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+    clearFields();
+    if (opener_) {
+        opener_->setEnabled(true);
+    }
+    event->accept();
+}
+
+QLabel* DialogWindow::addLabel(const char* name, const QString& text, QRect twips) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setGeometry(twips);
+    return label;
+}
+
+QLineEdit* DialogWindow::addField(const char* name, QRect twips) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setGeometry(twips);
+    // Enter in a field is OK, as in a dialog with a default button.
+    connect(field, &QLineEdit::returnPressed, this, &DialogWindow::okClicked);
+    return field;
+}
+
+}  // namespace vantrel

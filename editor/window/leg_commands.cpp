@@ -1,0 +1,178 @@
+// The editor window's leg commands: moving, editing, adding and deleting legs of the shown
+// procedure, and writing the legs list back into its file after every change.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTreeWidget>
+
+#include "edit_messages.h"
+#include "editor_window.h"
+#include "fix_dialog.h"
+#include "leg_list.h"
+#include "procedure_edits.h"
+#include "procedure_entry.h"
+#include "records.h"
+#include "text_codec.h"
+
+namespace vantrel {
+
+std::vector<LegRow> EditorWindow::shownLegs() const {
+    std::vector<LegRow> legs;
+    legs.reserve(ListView1->topLevelItemCount());
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = ListView1->topLevelItem(i);
+        legs.push_back({FromQt(item->text(0)), FromQt(item->text(1)), FromQt(item->text(2))});
+    }
+    return legs;
+}
+
+// Rows stay in place: only their texts change, and rows are added or removed at the end.
+void EditorWindow::showLegs(const std::vector<LegRow>& legs) {
+    const int count = static_cast<int>(legs.size());
+    while (ListView1->topLevelItemCount() > count) {
+        delete ListView1->takeTopLevelItem(ListView1->topLevelItemCount() - 1);
+    }
+    QList<QTreeWidgetItem*> added;
+    for (int i = ListView1->topLevelItemCount(); i < count; ++i) {
+        added.append(new QTreeWidgetItem());
+    }
+    ListView1->addTopLevelItems(added);
+    for (int i = 0; i < count; ++i) {
+        QTreeWidgetItem* item = ListView1->topLevelItem(i);
+        item->setText(0, ToQt(legs[i].name));
+        item->setText(1, ToQt(legs[i].latitude));
+        item->setText(2, ToQt(legs[i].longitude));
+    }
+}
+
+int EditorWindow::selectedLeg() const {
+    QTreeWidgetItem* item = ListView1->currentItem();
+    return item && item->isSelected() ? ListView1->indexOfTopLevelItem(item) : -1;
+}
+
+void EditorWindow::selectLeg(int row) {
+    ListView1->setCurrentItem(ListView1->topLevelItem(row));
+}
+
+void EditorWindow::RewriteLegs() {
+    const QString label = Label7->text();
+    ProcedureKind kind;
+    if (label.startsWith(ToQt(LabelPrefix(ProcedureKind::Sid)))) {
+        kind = ProcedureKind::Sid;
+    } else if (label.startsWith(ToQt(LabelPrefix(ProcedureKind::Star)))) {
+        kind = ProcedureKind::Star;
+    } else {
+        return;  // no procedure shown yet
+    }
+    const QListWidget* list = procedureList(kind);
+    const int row = SelectedRow(list);
+    if (row < 0) {
+        context_.prompts.message(this, NotSelectedText(), kNotWrittenTitle, PromptButtons::Ok,
+                                 PromptIcon::Exclamation);
+        return;
+    }
+    const std::string airport = selectedAirport();
+    const std::vector<std::string> entries = ListTexts(list);
+    const RewriteStatus status = vantrel::RewriteLegs(
+        context_.programFolder, {kind, airport, entries[row], OccurrenceNumber(entries, row)},
+        shownLegs());
+    if (status != RewriteStatus::Done) {
+        context_.prompts.message(this, NotWrittenText(status, kind, airport), kNotWrittenTitle,
+                                 PromptButtons::Ok, PromptIcon::Exclamation);
+    }
+}
+
+void EditorWindow::rewriteLegsDisabled() {
+    setEnabled(false);
+    RewriteLegs();
+    setEnabled(true);
+}
+
+void EditorWindow::moveLeg(int direction) {
+    std::vector<LegRow> legs = shownLegs();
+    const int selected = selectedLeg();
+    const std::optional<int> moved =
+        direction < 0 ? MoveLegUp(legs, selected) : MoveLegDown(legs, selected);
+    if (!moved) {
+        return;
+    }
+    setEnabled(false);
+    showLegs(legs);
+    selectLeg(*moved);
+    RewriteLegs();
+    setEnabled(true);
+}
+
+void EditorWindow::mnuDelLEG_Click() {
+    const int selected = selectedLeg();
+    if (selected < 0) {
+        return;
+    }
+    const QString name = ListView1->topLevelItem(selected)->text(0);
+    if (context_.prompts.message(this, "Are you sure you want to delete " + name + "?", "Confirm",
+                                 PromptButtons::OkCancel, PromptIcon::None) != PromptAnswer::Ok) {
+        return;
+    }
+    delete ListView1->takeTopLevelItem(selected);
+    rewriteLegsDisabled();
+}
+
+FixDialog* EditorWindow::openFixDialog(const QString& mode, const QString& prompt) {
+    auto* dialog = new FixDialog(this);
+    dialog_ = dialog;
+    dialog->setWindowTitle(mode);
+    dialog->Label1->setText(prompt);
+    connect(dialog, &DialogWindow::okClicked, this, [this, dialog] { fixDialogOk(dialog); });
+    return dialog;
+}
+
+void EditorWindow::mnuEditLeg_Click() {
+    const int selected = selectedLeg();
+    if (selected < 0) {
+        return;
+    }
+    const QTreeWidgetItem* item = ListView1->topLevelItem(selected);
+    FixDialog* dialog = openFixDialog("Modify FIX", "Change the name of the FIX:");
+    dialog->Text1->setText(item->text(0));
+    dialog->Text2->setText(item->text(1));
+    dialog->Text3->setText(item->text(2));
+    dialog->show();
+}
+
+void EditorWindow::mnuNewFIX_Click() {
+    // A new leg needs a procedure to be written into.
+    if (Label7->text().isEmpty()) {
+        context_.prompts.message(this,
+                                 "Select a SID or STAR first: the new FIX is added to its legs.",
+                                 "Add New FIX", PromptButtons::Ok, PromptIcon::Exclamation);
+        return;
+    }
+    openFixDialog("Add NEW FIX", "Enter the name of the NEW FIX:")->show();
+}
+
+void EditorWindow::fixDialogOk(FixDialog* dialog) {
+    const QString name = dialog->Text1->text();
+    const QString latitude = dialog->Text2->text();
+    const QString longitude = dialog->Text3->text();
+    if (auto problem = RecordFieldProblem({name, latitude, longitude}, false)) {
+        context_.prompts.message(dialog, *problem, dialog->windowTitle(), PromptButtons::Ok,
+                                 PromptIcon::Exclamation);
+        return;
+    }
+    LegRow leg{std::string(TrimBlanks(FromQt(name))), std::string(TrimBlanks(FromQt(latitude))),
+               std::string(TrimBlanks(FromQt(longitude)))};
+    std::vector<LegRow> legs = shownLegs();
+    const QString mode = dialog->windowTitle();
+    if (mode.contains("NEW FIX")) {
+        AddLeg(legs, std::move(leg));
+    } else if (mode.contains("Modify FIX")) {
+        ModifyLeg(legs, selectedLeg(), std::move(leg));
+    }
+    showLegs(legs);
+    dialog->setEnabled(false);
+    RewriteLegs();
+    dialog->setEnabled(true);
+    dialog->close();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,438 @@
+// The editing commands driven through the real widgets: menus, dialogs and move buttons, with
+// the files on disk compared byte for byte after every step.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "editor_session.h"
+#include "fix_dialog.h"
+#include "procedure_dialog.h"
+
+using namespace vantrel;
+using namespace vantrel::testing;
+
+namespace {
+
+// The editor opened on the session's folder, with its widgets at hand.
+struct Editor {
+    Session session;
+    EditorWindow* window = session.open();
+    QListWidget* airports = Child<QListWidget>(window, "List1");
+    QListWidget* sids = Child<QListWidget>(window, "List2");
+    QListWidget* stars = Child<QListWidget>(window, "List3");
+    QTreeWidget* legs = Child<QTreeWidget>(window, "ListView1");
+
+    Editor() { session.prompts.clearShown(); }
+
+    void command(const char* menu, const char* item) {
+        Child<QMenu>(window, menu)->findChild<QAction*>(item)->trigger();
+    }
+    std::string file(const char* relative) const {
+        return ReadBytes(session.folder.path() / relative);
+    }
+    bool exists(const char* relative) const {
+        return std::filesystem::exists(session.folder.path() / relative);
+    }
+    void selectAirport(const QString& code) {
+        airports->setCurrentItem(airports->findItems(code, Qt::MatchExactly).value(0));
+    }
+    void selectLeg(int row) { legs->setCurrentItem(legs->topLevelItem(row)); }
+    const ShownPrompt& lastPrompt() const { return session.prompts.shown().back(); }
+};
+
+// Types into the dialog's fields, replacing what they hold, and presses OK.
+template <typename Dialog>
+void Fill(Dialog* dialog, std::initializer_list<QString> texts) {
+    QList<QLineEdit*> fields = {dialog->Text1, dialog->Text2};
+    if constexpr (std::is_same_v<Dialog, FixDialog>) {
+        fields.append(dialog->Text3);
+    }
+    int i = 0;
+    for (const QString& text : texts) {
+        fields[i]->clear();
+        QTest::keyClicks(fields[i++], text);
+    }
+    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+}
+
+const std::string kLhbpSid = "\r\nP|BADOV1D|13R| |0|0|\r\n" + Leg("BADOV", "47100000", "19500000") +
+                             "\r\n\r\nP|BADOV1D|13R| |0|0|\r\n" +
+                             Leg("TORNO", "47539776", "18292444") +
+                             Leg("GITAS", "47200000", "19700000") + "\r\n\r\n";
+
+}  // namespace
+
+class EditingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aProcedureIsBuiltFromScratch();
+    void airportCodesAreUpperCasedAndUnsafeOnesRefused();
+    void deletingAnAirportDeletesBothFiles();
+    void fixSelectedRepairsLineFeedFiles();
+    void procedureDialogRefusesWhatTheFileCannotHold();
+    void procedureCommandsReachTheSelectedOccurrence();
+    void legCommandsRewriteTheShownProcedure();
+    void changesThatCannotBeWrittenAreReported();
+};
+
+void EditingTest::aProcedureIsBuiltFromScratch() {
+    Editor editor;
+    editor.session.prompts.answerInput("lkpr");
+    editor.command("mnuAirport", "mnuNewAirport");
+    QCOMPARE(editor.airports->currentItem()->text(), QString("LKPR"));
+    QVERIFY(!editor.exists("sid/LKPR.txt"));
+
+    editor.command("mnuSID", "mnuNewSID");
+    auto* procedure = OpenWindow<ProcedureDialog>("frmProcModify");
+    QVERIFY(procedure);
+    QVERIFY(!editor.window->isEnabled());
+    QCOMPARE(procedure->windowTitle(), QString("Add NEW SID"));
+    QCOMPARE(procedure->Label1->text(), QString("Enter the name of the new SID:"));
+    Fill(procedure, {" VLM2A ", "24 "});
+    QVERIFY(!procedure->isVisible());
+    QVERIFY(editor.window->isEnabled());
+    QCOMPARE(editor.file("sid/LKPR.txt"), std::string("\r\nP|VLM2A|24| |0|0|\r\n"));
+    QCOMPARE(Texts(editor.sids), QStringList{"VLM2A @ 24"});
+
+    editor.sids->setCurrentRow(0);
+    QCOMPARE(Child<QLabel>(editor.window, "Label7")->text(), QString("SID: LKPR"));
+    const QList<QStringList> typed = {
+        {"VLM", "50100000", "14200000"}, {"RAK", "50200000", "13900000"}, {"TAU", "1", "2"}};
+    const std::string header = "\r\nP|VLM2A|24| |0|0|\r\n";
+    for (const QStringList& fix : typed) {
+        editor.command("mnuLEG", "mnuNewFIX");
+        auto* dialog = OpenWindow<FixDialog>("frmFIX");
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QString("Add NEW FIX"));
+        QCOMPARE(dialog->Label1->text(), QString("Enter the name of the NEW FIX:"));
+        Fill(dialog, {fix[0], " " + fix[1], fix[2] + " "});
+        QVERIFY(!dialog->isVisible());
+        // The header was the file's last line: the first leg ends the file.
+        if (fix[0] == "VLM") {
+            QCOMPARE(editor.file("sid/LKPR.txt"), header + Leg("VLM", "50100000", "14200000"));
+        }
+    }
+    QVERIFY(editor.window->isEnabled());
+    QCOMPARE(Legs(editor.legs), typed);
+    QCOMPARE(editor.file("sid/LKPR.txt"), header + Leg("VLM", "50100000", "14200000") +
+                                              Leg("RAK", "50200000", "13900000") +
+                                              Leg("TAU", "1", "2") + "\r\n\r\n");
+
+    // Reordered: TAU up to the middle.
+    editor.selectLeg(2);
+    QTest::mouseClick(Child<QPushButton>(editor.window, "Command3"), Qt::LeftButton);
+    QCOMPARE(editor.legs->currentItem()->text(0), QString("TAU"));
+    QCOMPARE(editor.file("sid/LKPR.txt"), header + Leg("VLM", "50100000", "14200000") +
+                                              Leg("TAU", "1", "2") +
+                                              Leg("RAK", "50200000", "13900000") + "\r\n\r\n");
+
+    editor.command("mnuLEG", "mnuEditLeg");
+    auto* edit = OpenWindow<FixDialog>("frmFIX");
+    QCOMPARE(edit->windowTitle(), QString("Modify FIX"));
+    QCOMPARE(edit->Label1->text(), QString("Change the name of the FIX:"));
+    QCOMPARE(edit->Text2->text(), QString("1"));
+    Fill(edit, {"TAU", "50300000", "14000000"});
+    QCOMPARE(editor.file("sid/LKPR.txt"), header + Leg("VLM", "50100000", "14200000") +
+                                              Leg("TAU", "50300000", "14000000") +
+                                              Leg("RAK", "50200000", "13900000") + "\r\n\r\n");
+
+    editor.session.prompts.answerMessage(PromptAnswer::Ok);
+    editor.command("mnuLEG", "mnuDelLEG");
+    QCOMPARE(editor.lastPrompt().text, QString("Are you sure you want to delete TAU?"));
+    QCOMPARE(editor.file("sid/LKPR.txt"), header + Leg("VLM", "50100000", "14200000") +
+                                              Leg("RAK", "50200000", "13900000") + "\r\n\r\n");
+
+    editor.session.prompts.answerMessage(PromptAnswer::Ok);
+    editor.command("mnuSID", "mnuDelSID");
+    QCOMPARE(editor.lastPrompt().text, QString("Are you sure you want to delete VLM2A @ 24?"));
+    QCOMPARE(editor.file("sid/LKPR.txt"), std::string("\r\n"));
+    QCOMPARE(editor.sids->count(), 0);
+
+    editor.session.prompts.answerMessage(PromptAnswer::Ok);
+    editor.command("mnuAirport", "mnuDelSelectedAirport");
+    QVERIFY(!editor.exists("sid/LKPR.txt"));
+    QVERIFY(!editor.airports->findItems("LKPR", Qt::MatchExactly).size());
+}
+
+void EditingTest::airportCodesAreUpperCasedAndUnsafeOnesRefused() {
+    Editor editor;
+    auto& prompts = editor.session.prompts;
+    prompts.answerInput("lhbp");
+    editor.command("mnuAirport", "mnuNewAirport");
+    QCOMPARE(prompts.shown()[0].text, QString("Enter the new airport's ICAO code:"));
+    QCOMPARE(prompts.shown()[0].title, QString("Add"));
+    QCOMPARE(prompts.shown()[0].defaultText, QString());
+    QCOMPARE(Texts(editor.airports), (QStringList{"EGLL", "LHBP", "LFPG", "LHBP"}));
+    QCOMPARE(SelectedRow(editor.airports), 3);
+    QCOMPARE(editor.sids->count(), 2);
+
+    // Cancel gives an empty answer: an empty row, selected.
+    editor.command("mnuAirport", "mnuNewAirport");
+    QCOMPARE(Texts(editor.airports).last(), QString());
+    QCOMPARE(SelectedRow(editor.airports), 4);
+    QCOMPARE(editor.sids->count(), 0);
+
+    for (const char* unsafe : {"../egll", "sid\\x", "a:b"}) {
+        prompts.answerInput(unsafe);
+        editor.command("mnuAirport", "mnuNewAirport");
+        QCOMPARE(editor.airports->count(), 5);
+        QCOMPARE(editor.lastPrompt().icon, PromptIcon::Exclamation);
+        QVERIFY2(editor.lastPrompt().text.startsWith("The airport code cannot contain \""),
+                 qPrintable(editor.lastPrompt().text));
+    }
+
+    // A procedure cannot be added to the empty row: there is no file name for it.
+    editor.command("mnuSID", "mnuNewSID");
+    Fill(OpenWindow<ProcedureDialog>("frmProcModify"), {"ABC1A", "27"});
+    QVERIFY(editor.lastPrompt().text.startsWith("Select an airport first"));
+    QVERIFY(!editor.exists("sid/.txt"));
+    QVERIFY(!OpenWindow<ProcedureDialog>("frmProcModify"));
+    QVERIFY(editor.window->isEnabled());
+}
+
+void EditingTest::deletingAnAirportDeletesBothFiles() {
+    Editor editor;
+    editor.selectAirport("LHBP");
+    editor.sids->setCurrentRow(0);
+    editor.command("mnuAirport", "mnuDelSelectedAirport");  // unscripted: Cancel
+    QCOMPARE(editor.lastPrompt().text, QString("Are you sure you want to delete LHBP?"));
+    QCOMPARE(editor.lastPrompt().title, QString("Confirm"));
+    QCOMPARE(editor.lastPrompt().buttons, PromptButtons::OkCancel);
+    QCOMPARE(editor.lastPrompt().icon, PromptIcon::None);
+    QVERIFY(editor.exists("sid/LHBP.txt") && editor.exists("star/LHBP.txt"));
+    QCOMPARE(editor.sids->count(), 2);
+    QCOMPARE(editor.legs->topLevelItemCount(), 1);
+
+    editor.session.prompts.answerMessage(PromptAnswer::Ok);
+    editor.command("mnuAirport", "mnuDelSelectedAirport");
+    QVERIFY(!editor.exists("sid/LHBP.txt") && !editor.exists("star/LHBP.txt"));
+    QCOMPARE(Texts(editor.airports), (QStringList{"EGLL", "LFPG"}));
+    QCOMPARE(SelectedRow(editor.airports), -1);
+    QCOMPARE(editor.sids->count() + editor.stars->count() + editor.legs->topLevelItemCount(), 0);
+
+    // Only a STAR file: it goes, and so does the row.
+    editor.selectAirport("LFPG");
+    editor.session.prompts.answerMessage(PromptAnswer::Ok);
+    editor.command("mnuAirport", "mnuDelSelectedAirport");
+    QVERIFY(!editor.exists("star/LFPG.txt"));
+    QCOMPARE(Texts(editor.airports), QStringList{"EGLL"});
+}
+
+void EditingTest::fixSelectedRepairsLineFeedFiles() {
+    Editor editor;
+    const std::string lfOnly = "P|A1|27| |0|0|\nS|X|1|2\n\nP|B1|09| |0|0|\n";
+    editor.session.folder.write("sid/EGLL.txt", lfOnly);
+    editor.selectAirport("EGLL");
+    QCOMPARE(editor.sids->count(), 1);
+
+    editor.command("mnuAirport", "mnuApFix");  // unscripted: No
+    QCOMPARE(editor.session.prompts.shown().size(), size_t(1));
+    QCOMPARE(editor.lastPrompt().title, QString("FIX"));
+    QCOMPARE(editor.lastPrompt().buttons, PromptButtons::YesNo);
+    QCOMPARE(editor.lastPrompt().text,
+             QString("Some of the procedures use different separators in the file format than "
+                     "Vantrel\r\nand in this case the SID/STAR list is maybe empty. You can try "
+                     "to fix that with\r\nthis option. Do you want to try to fix the selected "
+                     "file?"));
+    QCOMPARE(editor.file("sid/EGLL.txt"), lfOnly);
+
+    editor.session.prompts.answerMessage(PromptAnswer::Yes);
+    editor.command("mnuAirport", "mnuApFix");
+    QCOMPARE(editor.lastPrompt().title, QString("Report"));
+    QCOMPARE(editor.lastPrompt().icon, PromptIcon::Information);
+    QCOMPARE(editor.lastPrompt().text,
+             QString("Fixing report:\r\n\r\nThere are SIDs for this airport and the file is "
+                     "successfully modified.\r\nThere are STARs for this airport but the file is "
+                     "correct."));
+    QCOMPARE(editor.file("sid/EGLL.txt"),
+             std::string("P|A1|27| |0|0|\r\nS|X|1|2\r\n\r\nP|B1|09| |0|0|\r\n\r\n"));
+    QCOMPARE(Texts(editor.sids), (QStringList{"A1 @ 27", "B1 @ 09"}));
+
+    editor.session.prompts.answerInput("EDDM");
+    editor.command("mnuAirport", "mnuNewAirport");
+    editor.session.prompts.answerMessage(PromptAnswer::Yes);
+    editor.command("mnuAirport", "mnuApFix");
+    QCOMPARE(editor.lastPrompt().text,
+             QString("Fixing report:\r\n\r\nThere are no SIDs for this airport.\r\nThere are no "
+                     "STARs for this airport."));
+    QVERIFY(!editor.exists("sid/EDDM.txt") && !editor.exists("sid/EDDM.txt2"));
+}
+
+void EditingTest::procedureDialogRefusesWhatTheFileCannotHold() {
+    Editor editor;
+    editor.selectAirport("EGLL");
+    const std::string before = editor.file("sid/EGLL.txt");
+    editor.command("mnuSID", "mnuNewSID");
+    auto* dialog = OpenWindow<ProcedureDialog>("frmProcModify");
+
+    // A name of blanks only: nothing happens, the dialog stays and the editor stays disabled.
+    Fill(dialog, {"   ", "27R"});
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!editor.window->isEnabled());
+    QVERIFY(editor.session.prompts.shown().empty());
+
+    for (const auto& [name, runway, character] :
+         {std::tuple{"AB|C", "27R", "|"}, {"ABC", "27@R", "@"}, {"A@B", "27", "@"}}) {
+        Fill(dialog, {name, runway});
+        QVERIFY(dialog->isVisible());
+        QVERIFY(editor.lastPrompt().text.startsWith(QString("The character \"") + character));
+    }
+    QCOMPARE(editor.file("sid/EGLL.txt"), before);
+
+    // The close box acts as Cancel.
+    dialog->close();
+    QVERIFY(editor.window->isEnabled());
+    QCOMPARE(editor.file("sid/EGLL.txt"), before);
+    QCOMPARE(editor.sids->count(), 1);
+
+    editor.legs->clear();
+    editor.sids->setCurrentRow(0);
+    editor.command("mnuLEG", "mnuNewFIX");
+    auto* fix = OpenWindow<FixDialog>("frmFIX");
+    Fill(fix, {"CPT", "51|48", "0"});
+    QVERIFY(fix->isVisible());
+    QVERIFY(editor.lastPrompt().text.startsWith("The character \"|\""));
+    QTest::mouseClick(fix->Command2, Qt::LeftButton);
+    QVERIFY(!fix->isVisible());
+    QVERIFY(editor.window->isEnabled());
+    QCOMPARE(editor.legs->topLevelItemCount(), 1);
+    QCOMPARE(editor.file("sid/EGLL.txt"), before);
+}
+
+void EditingTest::procedureCommandsReachTheSelectedOccurrence() {
+    Editor editor;
+    editor.selectAirport("LHBP");
+
+    // Edit and delete need a selected row; add does not.
+    editor.command("mnuSID", "mnuEditSID");
+    editor.command("mnuSID", "mnuDelSID");
+    QVERIFY(!OpenWindow<ProcedureDialog>("frmProcModify"));
+    QVERIFY(editor.session.prompts.shown().empty());
+
+    editor.sids->setCurrentRow(1);
+    editor.command("mnuSID", "mnuEditSID");
+    auto* dialog = OpenWindow<ProcedureDialog>("frmProcModify");
+    QCOMPARE(dialog->windowTitle(), QString("Modify SID"));
+    QCOMPARE(dialog->Label1->text(), QString("Change the name of the SID:"));
+    QCOMPARE(dialog->Text1->text(), QString("BADOV1D"));
+    QCOMPARE(dialog->Text2->text(), QString("13R"));
+    Fill(dialog, {"BADOV2D", "13R"});
+    QCOMPARE(Texts(editor.sids), (QStringList{"BADOV1D @ 13R", "BADOV2D @ 13R"}));
+    QCOMPARE(SelectedRow(editor.sids), 1);
+    std::string expected = kLhbpSid;
+    expected.replace(expected.rfind("BADOV1D"), 7, "BADOV2D");
+    QCOMPARE(editor.file("sid/LHBP.txt"), expected);
+
+    editor.stars->setCurrentRow(0);
+    editor.command("mnuSTAR", "mnuNewSTAR");
+    dialog = OpenWindow<ProcedureDialog>("frmProcModify");
+    QCOMPARE(dialog->windowTitle(), QString("Add NEW STAR"));
+    QCOMPARE(dialog->Label1->text(), QString("Enter the name of the new STAR:"));
+    Fill(dialog, {"ABETI1N", "31L"});
+    QCOMPARE(Texts(editor.stars), (QStringList{"ABETI1N @ 31L", "ABETI1N @ 31L"}));
+    QCOMPARE(SelectedRow(editor.stars), 0);
+
+    // Deleting the second of the two equal STARs keeps the first block.
+    editor.stars->setCurrentRow(1);
+    editor.session.prompts.answerMessage(PromptAnswer::Ok);
+    editor.command("mnuSTAR", "mnuDelSTAR");
+    QCOMPARE(Texts(editor.stars), QStringList{"ABETI1N @ 31L"});
+    QCOMPARE(SelectedRow(editor.stars), -1);
+    QCOMPARE(editor.file("star/LHBP.txt"),
+             "P|ABETI1N|31L| |0|0|\r\n" + Leg("ABETI", "47900000", "18900000") + "\r\n\r\n\r\n");
+
+    editor.stars->setCurrentRow(0);
+    editor.command("mnuSTAR", "mnuDelSTAR");  // unscripted: Cancel
+    QCOMPARE(editor.stars->count(), 1);
+}
+
+void EditingTest::legCommandsRewriteTheShownProcedure() {
+    Editor editor;
+    editor.selectAirport("LHBP");
+    editor.sids->setCurrentRow(1);
+    QPushButton* up = Child<QPushButton>(editor.window, "Command3");
+    QPushButton* down = Child<QPushButton>(editor.window, "Command4");
+
+    // No selection, first row up, last row down: nothing moves and nothing is written.
+    QTest::mouseClick(up, Qt::LeftButton);
+    editor.selectLeg(0);
+    QTest::mouseClick(up, Qt::LeftButton);
+    editor.selectLeg(1);
+    QTest::mouseClick(down, Qt::LeftButton);
+    QCOMPARE(editor.file("sid/LHBP.txt"), kLhbpSid);
+
+    QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"GITAS", "47200000", "19700000"},
+                                                    {"TORNO", "47539776", "18292444"}}));
+    QCOMPARE(editor.legs->indexOfTopLevelItem(editor.legs->currentItem()), 0);
+    QVERIFY(editor.file("sid/LHBP.txt") != kLhbpSid);
+    QTest::mouseClick(down, Qt::LeftButton);
+    QCOMPARE(editor.file("sid/LHBP.txt"), kLhbpSid);
+
+    // A new fix goes to the end whatever row is selected; values are trimmed, none are checked.
+    editor.selectLeg(0);
+    editor.command("mnuLEG", "mnuNewFIX");
+    Fill(OpenWindow<FixDialog>("frmFIX"), {"", "", ""});
+    std::string expected = kLhbpSid;
+    const std::string tail = "\r\n\r\n";
+    expected.insert(expected.size() - tail.size(), "S|||" + std::string(kLegTail));
+    QCOMPARE(editor.file("sid/LHBP.txt"), expected);
+    QCOMPARE(editor.legs->indexOfTopLevelItem(editor.legs->currentItem()), 0);
+
+    // Delete names the leg by its fix name; Cancel keeps it.
+    editor.command("mnuLEG", "mnuDelLEG");
+    QCOMPARE(editor.lastPrompt().text, QString("Are you sure you want to delete TORNO?"));
+    QCOMPARE(editor.legs->topLevelItemCount(), 3);
+    QCOMPARE(editor.file("sid/LHBP.txt"), expected);
+
+    // Deleting every leg leaves the header and two empty lines before the end of the file.
+    for (int i = 0; i < 3; ++i) {
+        editor.selectLeg(0);
+        editor.session.prompts.answerMessage(PromptAnswer::Ok);
+        editor.command("mnuLEG", "mnuDelLEG");
+    }
+    QCOMPARE(editor.legs->topLevelItemCount(), 0);
+    QCOMPARE(editor.file("sid/LHBP.txt"), "\r\nP|BADOV1D|13R| |0|0|\r\n" +
+                                              Leg("BADOV", "47100000", "19500000") +
+                                              "\r\n\r\nP|BADOV1D|13R| |0|0|\r\n\r\n\r\n");
+    QVERIFY(editor.window->isEnabled());
+}
+
+void EditingTest::changesThatCannotBeWrittenAreReported() {
+    Editor editor;
+    editor.selectAirport("LHBP");
+    editor.sids->setCurrentRow(0);
+
+    // Another airport selected: the shown procedure is no longer selected in its list.
+    editor.selectAirport("EGLL");
+    editor.selectLeg(0);
+    editor.session.prompts.answerMessage(PromptAnswer::Ok);
+    editor.command("mnuLEG", "mnuDelLEG");
+    QCOMPARE(editor.lastPrompt().title, QString("Not written"));
+    QVERIFY(editor.lastPrompt().text.startsWith("The change was not written."));
+    QCOMPARE(editor.file("sid/LHBP.txt"), kLhbpSid);
+    QVERIFY(editor.window->isEnabled());
+
+    // The file went away behind the editor's back.
+    editor.selectAirport("LHBP");
+    editor.sids->setCurrentRow(0);
+    std::filesystem::remove(editor.session.folder.path() / "sid/LHBP.txt");
+    editor.command("mnuLEG", "mnuNewFIX");
+    Fill(OpenWindow<FixDialog>("frmFIX"), {"X", "1", "2"});
+    QCOMPARE(editor.lastPrompt().text,
+             QString("The change was not written.\r\nThe file sid/LHBP.txt cannot be opened."));
+    QVERIFY(!editor.exists("sid/LHBP.txt") && !editor.exists("sid/LHBP.tmp"));
+
+    // With no procedure shown there is nothing to add a fix to.
+    Editor fresh;
+    fresh.command("mnuLEG", "mnuNewFIX");
+    QVERIFY(!OpenWindow<FixDialog>("frmFIX"));
+    QVERIFY(fresh.lastPrompt().text.startsWith("Select a SID or STAR first"));
+}
+
+QTEST_MAIN(EditingTest)
+#include "editing_test.moc"
