@@ -63,7 +63,12 @@ void GAUGE_CALL config_callback(GaugeHeader* header, std::int32_t service_code, 
 
 extern "C" {
 GAUGE_EXPORT LinkageRecord Linkage = {
-    kModuleId, module_entry_nothing, module_entry_nothing,      0,
-    0,         kModuleVersion,       {&config_header, nullptr},
+    .module_id = kModuleId,
+    .module_start = module_entry_nothing,
+    .module_stop = module_entry_nothing,
+    .reserved1 = 0,
+    .reserved2 = 0,
+    .version = kModuleVersion,
+    .gauges = {&config_header, nullptr},
 };
 }
