@@ -13,7 +13,6 @@
 #include <iterator>
 #include <limits>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "panel_host_stand_in.h"
