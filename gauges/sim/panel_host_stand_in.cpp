@@ -213,6 +213,14 @@ void StandInPanelHost::set_named_variable(const std::string& name, double value)
     write_named_variable(register_named_variable(name.c_str()), value);
 }
 
+std::vector<std::pair<std::string, double>> StandInPanelHost::named_variables() const {
+    std::vector<std::pair<std::string, double>> variables;
+    for (const NamedVariable& variable : named_variables_) {
+        variables.emplace_back(variable.name, variable.value);
+    }
+    return variables;
+}
+
 // --- The function table -------------------------------------------------------------------------
 
 void GAUGE_CALL StandInPanelHost::query_elements(ElementHeader* first) {

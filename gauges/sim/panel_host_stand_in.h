@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "module_library.h"
@@ -58,6 +59,8 @@ class StandInPanelHost {
     void set_simulator_variable(std::uint32_t id, double value);
     std::optional<double> named_variable(const std::string& name) const;
     void set_named_variable(const std::string& name, double value);
+    // Every named variable with its value, in the order they were registered.
+    std::vector<std::pair<std::string, double>> named_variables() const;
 
   private:
     struct NamedVariable {
