@@ -1,5 +1,9 @@
 // The fuel dump module's gauges as the host sees them: their records and forwarders, the weight
 // and rate texts with their colours, the lamps, and the clicks on units, switch and rate knob.
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,6 +43,58 @@ TEST_F(FuelDumpDisplay, OffersBothGaugesWithTheirPictures) {
     EXPECT_EQ(picture.callback, nullptr);
     EXPECT_EQ(host.gauge(kTransparent).mouse_rects, nullptr);
     EXPECT_FALSE(host.click(kTransparent, 5, 5));
+}
+
+struct BitmapSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint16_t bits_per_pixel = 0;
+};
+
+BitmapSize read_bitmap_size(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    char header[30] = {};
+    file.read(header, sizeof header);
+    BitmapSize size;
+    if (file && header[0] == 'B' && header[1] == 'M') {
+        std::memcpy(&size.width, header + 18, 4);
+        std::memcpy(&size.height, header + 22, 4);
+        std::memcpy(&size.bits_per_pixel, header + 28, 2);
+    }
+    return size;
+}
+
+// Every bitmap the resource script names has the size of the image elements that draw it.
+TEST_F(FuelDumpDisplay, PicturesHaveTheSizesOfTheirElements) {
+    std::ifstream script(FUEL_DUMP_PICTURES_DIR "/qvt_fuel_dump.rc");
+    ASSERT_TRUE(script);
+    std::vector<std::uint32_t> ids;
+    std::string line;
+    while (std::getline(script, line)) {
+        std::istringstream fields(line);
+        std::string id, kind, file;
+        if (!(fields >> id >> kind >> file) || kind != "BITMAP") {
+            continue;
+        }
+        SCOPED_TRACE(line);
+        const BitmapSize bitmap = read_bitmap_size(std::string(FUEL_DUMP_PICTURES_DIR "/") +
+                                                   file.substr(1, file.size() - 2));
+        EXPECT_EQ(bitmap.bits_per_pixel, 24);
+        ids.push_back(static_cast<std::uint32_t>(std::stoul(id, nullptr, 0)));
+        int drawn = 0;
+        for (const char* gauge : {kVisible, kTransparent}) {
+            for (ElementHeader* e = host.gauge(gauge).elements; e != nullptr; e = e->next) {
+                const auto* image = reinterpret_cast<ImageElement*>(e);
+                if (e->kind == kElementImage && image->bitmap_id == ids.back()) {
+                    EXPECT_EQ(bitmap.width, image->width);
+                    EXPECT_EQ(bitmap.height, image->height);
+                    ++drawn;
+                }
+            }
+        }
+        EXPECT_GT(drawn, 0) << "no element draws it";
+    }
+    EXPECT_EQ(ids, (std::vector<std::uint32_t>{0x100, 0x1200, 0x1300, 0x1400}));
 }
 
 TEST_F(FuelDumpDisplay, EachGaugesForwardersPassItsOwnElements) {
