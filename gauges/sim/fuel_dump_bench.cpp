@@ -377,20 +377,22 @@ class Flight {
         }
     }
 
-    void print_line(double time) {
-        std::string display;
-        std::string rate;
-        if (options_.transparent) {
-            char text[32];
-            std::snprintf(text, sizeof text, "%9.1f lbs", fuel_weight());
-            display = text;
-            rate = "-";
-        } else {
+    // The weight text the visible gauge shows, or the fuel weight for the transparent gauge.
+    std::string weight_text() {
+        if (!options_.transparent) {
             host_.element_text(kVisible, kPoundsText);  // brings the units' hidden flags up to date
             const bool pounds = !host_.element_hidden(kVisible, kPoundsText);
-            display = host_.element_text(kVisible, pounds ? kPoundsText : kKilogramsText);
-            rate = host_.element_text(kVisible, kRateText);
+            return host_.element_text(kVisible, pounds ? kPoundsText : kKilogramsText);
         }
+        char text[32];
+        std::snprintf(text, sizeof text, "%9.1f lbs", fuel_weight());
+        return text;
+    }
+
+    void print_line(double time) {
+        const std::string display = weight_text();
+        const std::string rate =
+            options_.transparent ? std::string("-") : host_.element_text(kVisible, kRateText);
         std::printf("%8.1f s  %-15s %4s %4s", time, display.c_str(), rate.c_str(),
                     dump_on() ? "on" : "off");
         for (const TankSlot* tank : options_.tanks) {
