@@ -65,35 +65,26 @@ TextElement rate_text = {
     .callback = show_rate,
 };
 
-TextElement kilograms_text = {
-    .header = {kElementText, kElementHidden, 3, 4, &rate_text.header},
-    .width = 189,
-    .height = 22,
-    .image_flags = kTextFlags,
-    .text_colour = kWhite,
-    .background_colour = kBlack,
-    .font_name = "Quartz",
-    .font_weight = 500,
-    .charset = kCharset,
-    .format = kWeightTextFormat,
-    .text = {},
-    .callback = show_kilograms,
-};
+// The pounds and kilograms texts share their place; one of them is hidden.
+constexpr TextElement weight_text(std::uint32_t flags, ElementHeader* next, TextCallback callback) {
+    return {
+        .header = {kElementText, flags, 3, 4, next},
+        .width = 189,
+        .height = 22,
+        .image_flags = kTextFlags,
+        .text_colour = kWhite,
+        .background_colour = kBlack,
+        .font_name = "Quartz",
+        .font_weight = 500,
+        .charset = kCharset,
+        .format = kWeightTextFormat,
+        .text = {},
+        .callback = callback,
+    };
+}
 
-TextElement pounds_text = {
-    .header = {kElementText, 0, 3, 4, &kilograms_text.header},
-    .width = 189,
-    .height = 22,
-    .image_flags = kTextFlags,
-    .text_colour = kWhite,
-    .background_colour = kBlack,
-    .font_name = "Quartz",
-    .font_weight = 500,
-    .charset = kCharset,
-    .format = kWeightTextFormat,
-    .text = {},
-    .callback = show_pounds,
-};
+TextElement kilograms_text = weight_text(kElementHidden, &rate_text.header, show_kilograms);
+TextElement pounds_text = weight_text(0, &kilograms_text.header, show_pounds);
 
 void show_when(ElementHeader& element, bool shown) {
     if (shown) {

@@ -90,24 +90,25 @@ std::int32_t switch_value(double value) {
                                                         : value);
 }
 
-// Whether the tank data were set up by an earlier update. Until then there are no minimums and no
-// registered L:vars, so neither gauge dumps.
-bool tank_data_ready() {
-    return state.not_ready == 0;
+// The steps that begin every update: the configuration, the time step, the link and the tank
+// data. Returns whether the update may dump: only once the tank data were set up by an earlier
+// update, since until then there are no minimums and no registered L:vars.
+bool begin_update(const char* parameters, GaugeKind gauge) {
+    if (!load_configuration(parameters, gauge)) {
+        return false;
+    }
+    measure_time();
+    open_link_once();
+    const bool ready = state.not_ready == 0;
+    set_up_tank_data(gauge);
+    return ready;
 }
 
 }  // namespace
 
 void update_visible(const char* parameters) {
-    if (!load_configuration(parameters, GaugeKind::visible)) {
-        return;
-    }
-    measure_time();
-    open_link_once();
-    const bool ready = tank_data_ready();
-    set_up_tank_data(GaugeKind::visible);
-
-    const bool dumping = ready && state.dump_switch == 1 && state.dump_rate != 0.0;
+    const bool dumping = begin_update(parameters, GaugeKind::visible) && state.dump_switch == 1 &&
+                         state.dump_rate != 0.0;
     if (!dumping) {
         // Time steps go on while the dump is off, so that a dump switched on again does not
         // cover the time it was off.
@@ -138,14 +139,7 @@ void update_visible(const char* parameters) {
 }
 
 void update_transparent(const char* parameters) {
-    if (!load_configuration(parameters, GaugeKind::transparent)) {
-        return;
-    }
-    measure_time();
-    open_link_once();
-    const bool ready = tank_data_ready();
-    set_up_tank_data(GaugeKind::transparent);
-    if (!ready) {
+    if (!begin_update(parameters, GaugeKind::transparent)) {
         return;
     }
     for (TankRecord& tank : state.tanks) {

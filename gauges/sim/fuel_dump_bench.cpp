@@ -14,8 +14,12 @@
 
 #include "ipc_module_stand_in.h"
 #include "panel_host_stand_in.h"
+#include "tank_table.h"
 
 namespace {
+
+using fuel_dump::kTankSlots;
+using fuel_dump::TankSlot;
 
 constexpr const char* kUsage = R"(usage: fuel_dump_bench [options]
 
@@ -54,21 +58,6 @@ constexpr std::uint32_t kUnitsSetting = 0x0C18;
 constexpr double kFullLevel = 8388608.0;
 // The run ends when no level has changed for this long with the dump on.
 constexpr double kRestSeconds = 10.0;
-
-struct TankSlot {
-    const char* key;
-    std::uint32_t level_offset;
-    std::uint32_t capacity_offset;
-};
-
-constexpr TankSlot kTankSlots[] = {
-    {"TankMainRight", 0x0B94, 0x0B98}, {"TankMainLeft", 0x0B7C, 0x0B80},
-    {"TankAuxRight", 0x0B9C, 0x0BA0},  {"TankAuxLeft", 0x0B84, 0x0B88},
-    {"TankTipRight", 0x0BA4, 0x0BA8},  {"TankTipLeft", 0x0B8C, 0x0B90},
-    {"TankCenter", 0x0B74, 0x0B78},    {"TankCenter2", 0x1244, 0x1248},
-    {"TankCenter3", 0x124C, 0x1250},   {"TankExternal1", 0x1254, 0x1258},
-    {"TankExternal2", 0x125C, 0x1260},
-};
 
 // Something to do at a simulated time: a click on an area, or a value for the L:var.
 struct Action {
