@@ -70,6 +70,8 @@ std::uint16_t StandInIpcModule::u16(std::uint32_t offset) const {
 }
 
 void StandInIpcModule::set_identity(std::uint32_t version, std::uint32_t simulator) {
+    version_ = version;
+    simulator_ = simulator;
     set_u32(0x3304, version);
     set_u32(0x3308, simulator);
 }
@@ -88,6 +90,7 @@ LRESULT StandInIpcModule::answer(std::uint8_t* buffer, std::size_t records_lengt
     if (answer_ != 1) {
         return answer_;
     }
+    set_identity(version_, simulator_);
     const std::uint64_t end = 4 + static_cast<std::uint64_t>(records_length);
     std::uint64_t at = 4;
     while (at + 12 <= end) {

@@ -34,7 +34,9 @@ class StandInIpcModule {
     std::uint32_t u32(std::uint32_t offset) const;
     std::uint16_t u16(std::uint32_t offset) const;
 
-    // The values at 0x3304 and 0x3308: version, and 0xFADE0000 plus the simulator code.
+    // The values at 0x3304 and 0x3308: version, and 0xFADE0000 plus the simulator code. Each
+    // message is answered with them, whatever a client wrote there before (a client announces
+    // itself by writing into the upper half of 0x3308).
     void set_identity(std::uint32_t version, std::uint32_t simulator);
     void answer_with(LRESULT answer) { answer_ = answer; }
     void tamper_with(Tamper tamper) { tamper_ = std::move(tamper); }
@@ -48,6 +50,8 @@ class StandInIpcModule {
 
     static StandInIpcModule* active_;
     std::vector<std::uint8_t> space_;
+    std::uint32_t version_ = kDefaultVersion;
+    std::uint32_t simulator_ = kDefaultSimulator;
     HWND window_ = nullptr;
     LRESULT answer_ = 1;
     Tamper tamper_;
