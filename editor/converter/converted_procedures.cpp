@@ -2,9 +2,7 @@
 
 #include <fstream>
 
-#include "procedure_file.h"
 #include "records.h"
-#include "rewrite_protocol.h"
 
 namespace vantrel {
 
@@ -33,14 +31,24 @@ bool StoreProcedures(const ConvertedProcedures& procedures, const std::filesyste
         std::filesystem::remove(target, error);
         return true;
     }
-    // Not synced to the disk: a run converts many files and can be repeated from its inputs, and a
-    // sync per file would make it many times slower.
-    const std::filesystem::path temporary = SiblingWithExtension(target, ".tmp");
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(procedures.text().data(), static_cast<std::streamsize>(procedures.text().size()));
+    // The new content is written over the old one from memory in one go and the file then cut to
+    // its length; it is not synced to the disk. A run converts many files and can be repeated from
+    // its inputs, and a fresh file, an emptied one or a sync per airport makes it several times
+    // slower on common file systems.
+    const std::string& text = procedures.text();
+    std::fstream out(target, std::ios::binary | std::ios::in | std::ios::out);
+    if (!out.is_open()) {
+        out.open(target, std::ios::binary | std::ios::out | std::ios::trunc);
+        if (!out.is_open()) {
+            return false;
+        }
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();
-    if (!out || !ReplaceFile(temporary, target)) {
-        std::filesystem::remove(temporary, error);
+    std::filesystem::resize_file(target, text.size(), error);
+    if (!out || error) {
+        // What is there now is neither the old nor the new file.
+        std::filesystem::remove(target, error);
         return false;
     }
     return true;

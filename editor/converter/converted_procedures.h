@@ -30,10 +30,9 @@ class ConvertedProcedures {
     std::size_t procedures_ = 0;
 };
 
-// Puts the procedures in the place of `target`: written into a ".tmp" file beside it that is then
-// renamed over it. Without procedures the target is deleted instead, as an airport without
-// procedures of a kind has no file of that kind. False when the file cannot be written; the target
-// is then left as it was.
+// Makes `target` hold the procedures, or deletes it when there are none, as an airport without
+// procedures of a kind has no file of that kind. False when the file cannot be written; a file
+// that could be opened but not completely written is deleted.
 bool StoreProcedures(const ConvertedProcedures& procedures, const std::filesystem::path& target);
 
 }  // namespace vantrel

@@ -108,6 +108,8 @@ TEST(ConvertFile, WritesBothProceduresFilesHoweverTheSectionsAreSpaced) {
     };
     for (const auto& [what, bytes] : inputs) {
         Folder folder;
+        // A longer file of an earlier conversion is replaced whole.
+        folder.folder.write("sid/EDDF.txt", std::string(5000, 'x'));
         EXPECT_EQ(folder.convert(bytes), FileOutcome::Converted) << what;
         EXPECT_EQ(folder.read("sid/EDDF.txt"), kExpectedSids) << what;
         EXPECT_EQ(folder.read("star/EDDF.txt"), kExpectedStars) << what;
@@ -204,6 +206,15 @@ TEST(ConvertFile, SkipsAirportsThatCannotOrMustNotBeWritten) {
         EXPECT_TRUE(folder.outputs().empty()) << airportLine;
         EXPECT_EQ(folder.read("EDDF.ssa"), Text(lines)) << "the input stays: " << airportLine;
     }
+}
+
+TEST(ConvertFile, ReportsAProcedureFileThatCannotBeWritten) {
+    Folder folder;
+    std::filesystem::create_directory(folder.folder.path() / "sid" / "EDDF.txt");
+    EXPECT_EQ(folder.convert(Text(FsnavLines({kSid1, kSid2, kStar1, kStar2}))),
+              FileOutcome::CannotWrite);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.folder.path() / "sid" / "EDDF.txt"));
+    EXPECT_EQ(folder.read("star/EDDF.txt"), kExpectedStars);
 }
 
 TEST(ConvertFile, ReportsMissingAndUnreadableFiles) {
