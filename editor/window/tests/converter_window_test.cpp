@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "converter_window.h"
+#include "editor_window.h"
 #include "launcher_window.h"
 #include "scripted_prompts.h"
 #include "temp_folder.h"
@@ -69,6 +70,7 @@ class ConverterWindowTest : public QObject {
     void opensOnTheProgramFolderInPlaceOfTheLauncher();
     void convertsEveryFsnavigatorFileAndReportsTheSkippedOnes();
     void aRunWithoutInputsCompletes();
+    void theEditorListsTheConvertedDemoAirports();
 };
 
 void ConverterWindowTest::opensOnTheProgramFolderInPlaceOfTheLauncher() {
@@ -148,6 +150,30 @@ void ConverterWindowTest::aRunWithoutInputsCompletes() {
     QVERIFY(session.items("List1").isEmpty());
     QVERIFY(std::filesystem::is_directory(session.folder.path() / "sid"));
     QVERIFY(std::filesystem::is_directory(session.folder.path() / "star"));
+}
+
+void ConverterWindowTest::theEditorListsTheConvertedDemoAirports() {
+    const std::filesystem::path demo = VANTREL_DEMO_FOLDER;
+    Session session({{"EDDF.ssa", testing::ReadBytes(demo / "EDDF.ssa")},
+                     {"LKPR.ssa", testing::ReadBytes(demo / "LKPR.ssa")}});
+    QTest::mouseClick(session.child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(session.text("Label6"), QString("2 files converted."));
+    session.window->close();
+
+    session.launcher->Command1_Click();
+    QWidget* editor = session.launcher->editor();
+    QVERIFY(editor);
+    auto* airports = editor->findChild<QListWidget*>("List1");
+    auto* sids = editor->findChild<QListWidget*>("List2");
+    auto* stars = editor->findChild<QListWidget*>("List3");
+    QVERIFY(airports && sids && stars);
+    QCOMPARE(airports->count(), 2);
+    airports->setCurrentRow(1);
+    QCOMPARE(airports->currentItem()->text(), QString("LKPR"));
+    QCOMPARE(sids->count(), 3);
+    QCOMPARE(stars->count(), 2);
+    QCOMPARE(stars->item(0)->text(), QString("RAPET2P @ 24"));
+    delete editor;
 }
 
 QTEST_MAIN(ConverterWindowTest)
