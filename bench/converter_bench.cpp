@@ -14,6 +14,7 @@
 #include <sys/resource.h>
 
 #include "convert_folder.h"
+#include "generated_codes.h"
 
 namespace {
 
@@ -21,15 +22,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kFiles = 1000;
 constexpr int kRuns = 9;
-
-std::string Code(int index) {
-    std::string code(4, 'A');
-    for (int i = 3; i >= 0; --i) {
-        code[i] = static_cast<char>('A' + index % 26);
-        index /= 26;
-    }
-    return code;
-}
 
 std::string Coordinate(std::mt19937& random, int degrees) {
     char text[32];
@@ -112,8 +104,8 @@ int main() {
     std::uintmax_t bytes = 0;
     const auto writingStart = Clock::now();
     for (int i = 0; i < kFiles; ++i) {
-        names.push_back(Code(i) + ".ssa");
-        const std::string text = FsnavFile(random, Code(i));
+        names.push_back(GeneratedAirportCode(i) + ".ssa");
+        const std::string text = FsnavFile(random, GeneratedAirportCode(i));
         std::ofstream(folder / names.back(), std::ios::binary) << text;
         bytes += text.size();
     }
