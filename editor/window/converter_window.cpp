@@ -72,12 +72,16 @@ ConverterWindow::ConverterWindow(std::filesystem::path programFolder, QWidget* l
 }
 
 void ConverterWindow::Form_Load() {
-    File1->clear();
-    const QDir folder(QString::fromStdU16String(programFolder_.u16string()));
-    File1->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    listProgramFolder();
     if (launcher_) {
         launcher_->hide();
     }
+}
+
+void ConverterWindow::listProgramFolder() {
+    File1->clear();
+    const QDir folder(QString::fromStdU16String(programFolder_.u16string()));
+    File1->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void ConverterWindow::Command2_Click() {
@@ -85,6 +89,8 @@ void ConverterWindow::Command2_Click() {
     Command2->setEnabled(false);
     Label6->clear();
     List1->clear();
+    // Files copied into the folder while the window was open are converted too.
+    listProgramFolder();
     std::vector<std::string> names;
     for (int i = 0; i < File1->count(); ++i) {
         names.push_back(FromQt(File1->item(i)->text()));

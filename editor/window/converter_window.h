@@ -31,6 +31,7 @@ class ConverterWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void listProgramFolder();
     void showReport(const ConversionReport& report);
 
     std::filesystem::path programFolder_;

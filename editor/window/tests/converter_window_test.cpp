@@ -69,7 +69,7 @@ class ConverterWindowTest : public QObject {
   private slots:
     void opensOnTheProgramFolderInPlaceOfTheLauncher();
     void convertsEveryFsnavigatorFileAndReportsTheSkippedOnes();
-    void aRunWithoutInputsCompletes();
+    void eachRunListsTheFolderAnewAndCompletes();
     void theEditorListsTheConvertedDemoAirports();
 };
 
@@ -141,7 +141,7 @@ void ConverterWindowTest::convertsEveryFsnavigatorFileAndReportsTheSkippedOnes()
     QVERIFY(!std::filesystem::exists(session.folder.path() / "sid/NOTE.txt"));
 }
 
-void ConverterWindowTest::aRunWithoutInputsCompletes() {
+void ConverterWindowTest::eachRunListsTheFolderAnewAndCompletes() {
     Session session({{"Vantrel", ""}, {"notes.txt", ""}});
     QTest::mouseClick(session.child<QPushButton>("Command2"), Qt::LeftButton);
     QCOMPARE(session.text("Label3"), QString("COMPLETED!"));
@@ -150,6 +150,13 @@ void ConverterWindowTest::aRunWithoutInputsCompletes() {
     QVERIFY(session.items("List1").isEmpty());
     QVERIFY(std::filesystem::is_directory(session.folder.path() / "sid"));
     QVERIFY(std::filesystem::is_directory(session.folder.path() / "star"));
+
+    // A file copied in while the window is open is listed and converted by the next run.
+    session.folder.write("EDDF.ssa", kEddf);
+    QTest::mouseClick(session.child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(session.items("File1"), (QStringList{"EDDF.ssa", "notes.txt", "Vantrel"}));
+    QCOMPARE(session.text("Label6"), QString("1 file converted."));
+    QVERIFY(std::filesystem::exists(session.folder.path() / "sid/EDDF.txt"));
 }
 
 void ConverterWindowTest::theEditorListsTheConvertedDemoAirports() {
