@@ -12,6 +12,7 @@
 
 #include "airport_catalogue.h"
 #include "editor_window.h"
+#include "generated_codes.h"
 #include "launcher_window.h"
 #include "scripted_prompts.h"
 
@@ -21,15 +22,6 @@ using Clock = std::chrono::steady_clock;
 
 double MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-std::string Code(int index) {
-    std::string code(4, 'A');
-    for (int i = 3; i >= 0; --i) {
-        code[i] = static_cast<char>('A' + index % 26);
-        index /= 26;
-    }
-    return code;
 }
 
 void Touch(const std::filesystem::path& file) {
@@ -44,13 +36,13 @@ std::filesystem::path MakeProgramFolder() {
     std::filesystem::create_directories(folder / "star");
     constexpr int kSidAirports = 12000, kStarsOfSidAirports = 10000, kStarOnlyAirports = 1000;
     for (int i = 0; i < kSidAirports; ++i) {
-        Touch(folder / "sid" / (Code(i) + ".txt"));
+        Touch(folder / "sid" / (GeneratedAirportCode(i) + ".txt"));
     }
     for (int i = 0; i < kStarsOfSidAirports; ++i) {
-        Touch(folder / "star" / (Code(i) + ".txt"));
+        Touch(folder / "star" / (GeneratedAirportCode(i) + ".txt"));
     }
     for (int i = 0; i < kStarOnlyAirports; ++i) {
-        Touch(folder / "star" / (Code(kSidAirports + i) + ".txt"));
+        Touch(folder / "star" / (GeneratedAirportCode(kSidAirports + i) + ".txt"));
     }
     return folder;
 }

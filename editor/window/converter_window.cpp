@@ -1,20 +1,147 @@
 #include "converter_window.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "convert_folder.h"
+#include "event_pump.h"
+#include "text_codec.h"
 
 namespace vantrel {
+namespace {
 
-ConverterWindow::ConverterWindow(QWidget* launcher) : launcher_(launcher) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+QString Files(std::size_t count) {
+    return QString("%1 %2").arg(count).arg(count == 1 ? "file" : "files");
+}
+
+}  // namespace
+
+ConverterWindow::ConverterWindow(std::filesystem::path programFolder, QWidget* launcher)
+    : programFolder_(std::move(programFolder)), launcher_(launcher) {
     setObjectName("frmConvert");
     setWindowTitle("VANTREL");
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(480, 360);
+    setFont(QFont("Tahoma", 9));
+
+    auto* label1 =
+        MakeLabel(this, "Label1",
+                  "This tool convert the FSNavigator SIDs and STARs to vasFMC SID/STAR format. ");
+    auto* label2 = MakeLabel(
+        this, "Label2",
+        "WARNING! THE FSNAV SID/STAR FILES MUST BE COPIED THE SAME DIRECTORY WITH THIS TOOL!");
+    QFont bold = font();
+    bold.setBold(true);
+    label2->setFont(bold);
+    File1 = new QListWidget(this);
+    File1->setObjectName("File1");
+    Label3 = MakeLabel(this, "Label3", "Progress:");
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setTextVisible(false);
+    Label4 = MakeLabel(this, "Label4", "Current file:");
+    Label5 = MakeLabel(this, "Label5", "Current Airport:");
+    Label6 = MakeLabel(this, "Label6", QString());
+    List1 = new QListWidget(this);
+    List1->setObjectName("List1");
+    List1->setMaximumHeight(90);
+    Command2 = new QPushButton("Convert", this);
+    Command2->setObjectName("Command2");
+    connect(Command2, &QPushButton::clicked, this, &ConverterWindow::Command2_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             label1, label2, File1, Label3, ProgressBar1, Label4, Label5, Label6, List1}) {
+        layout->addWidget(widget);
+    }
+    layout->addWidget(Command2, 0, Qt::AlignRight);
+    resize(520, 520);
+    Form_Load();
+}
+
+void ConverterWindow::Form_Load() {
+    listProgramFolder();
     if (launcher_) {
         launcher_->hide();
     }
 }
 
+void ConverterWindow::listProgramFolder() {
+    File1->clear();
+    const QDir folder(QString::fromStdU16String(programFolder_.u16string()));
+    File1->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void ConverterWindow::Command2_Click() {
+    running_ = true;
+    Command2->setEnabled(false);
+    Label6->clear();
+    List1->clear();
+    // Files copied into the folder while the window was open are converted too.
+    listProgramFolder();
+    std::vector<std::string> names;
+    for (int i = 0; i < File1->count(); ++i) {
+        names.push_back(FromQt(File1->item(i)->text()));
+    }
+    // One step per listed file; the bar is full when the last file is done.
+    ProgressBar1->setRange(0, std::max(static_cast<int>(names.size()), 1));
+    ProgressBar1->setValue(0);
+    EventPump pump;
+    pump.flush();
+
+    ConversionObserver observer;
+    observer.fileStarted = [&](std::string_view name) {
+        Label4->setText("Current file: " + ToQt(name));
+        pump();
+    };
+    observer.airportStarted = [&](std::string_view code) {
+        Label5->setText("Current Airport: " + ToQt(code));
+        pump();
+    };
+    observer.betweenLines = [&] { pump(); };
+    observer.nameDone = [&] {
+        ProgressBar1->setValue(ProgressBar1->value() + 1);
+        pump();
+    };
+    const ConversionReport report = ConvertFolder(programFolder_, names, observer);
+
+    ProgressBar1->setValue(ProgressBar1->minimum());
+    Label3->setText("COMPLETED!");
+    showReport(report);
+    Command2->setEnabled(true);
+    running_ = false;
+}
+
+void ConverterWindow::showReport(const ConversionReport& report) {
+    QString summary = Files(report.converted) + " converted";
+    if (report.skipped.empty()) {
+        summary += ".";
+    } else {
+        summary += ", " + Files(report.skipped.size()) + " skipped:";
+    }
+    Label6->setText(summary);
+    for (const SkippedFile& skipped : report.skipped) {
+        List1->addItem(ToQt(skipped.fileName) + ": " + ToQt(OutcomeText(skipped.reason)));
+    }
+}
+
 void ConverterWindow::closeEvent(QCloseEvent* event) {
+    if (running_) {
+        event->ignore();
+        return;
+    }
     if (launcher_) {
         launcher_->show();
     }

@@ -1,0 +1,16 @@
+// Lets the caller show the progress of a conversion and keep its windows alive during it.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace vantrel {
+
+struct ConversionObserver {
+    std::function<void(std::string_view fileName)> fileStarted;
+    std::function<void(std::string_view airportCode)> airportStarted;
+    std::function<void()> betweenLines;  // at each procedure and each point line
+    std::function<void()> nameDone;      // one step per listed file name, input or not
+};
+
+}  // namespace vantrel

@@ -1,0 +1,34 @@
+#include "convert_folder.h"
+
+#include "convert_file.h"
+#include "procedure_kind.h"
+
+namespace vantrel {
+
+ConversionReport ConvertFolder(const std::filesystem::path& programFolder,
+                               const std::vector<std::string>& fileNames,
+                               const ConversionObserver& observer) {
+    for (const ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
+        // A folder that exists already, or cannot be made, is no reason to stop: every file
+        // then reports whether its procedures could be written.
+        std::error_code ignored;
+        std::filesystem::create_directory(programFolder / FolderName(kind), ignored);
+    }
+    ConversionReport report;
+    for (const std::string& name : fileNames) {
+        if (name.find(".ss") != std::string::npos) {
+            const FileOutcome outcome = ConvertFile(programFolder, name, observer);
+            if (outcome == FileOutcome::Converted) {
+                ++report.converted;
+            } else {
+                report.skipped.push_back({name, outcome});
+            }
+        }
+        if (observer.nameDone) {
+            observer.nameDone();
+        }
+    }
+    return report;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,23 @@
+#include "file_outcome.h"
+
+namespace vantrel {
+
+std::string_view OutcomeText(FileOutcome outcome) {
+    switch (outcome) {
+        case FileOutcome::Converted:
+            return "converted";
+        case FileOutcome::CannotRead:
+            return "the file cannot be read";
+        case FileOutcome::EndsEarly:
+            return "the file ends before its [EOF] line";
+        case FileOutcome::ExcludedAirport:
+            return "airport ZUGY is not converted";
+        case FileOutcome::UnusableAirportCode:
+            return "the airport code cannot be a file name";
+        case FileOutcome::CannotWrite:
+            return "the procedure files cannot be written";
+    }
+    return {};
+}
+
+}  // namespace vantrel

@@ -1,0 +1,187 @@
+// The converter window opened from the launcher, driven through its real widgets.
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "converter_window.h"
+#include "editor_window.h"
+#include "launcher_window.h"
+#include "scripted_prompts.h"
+#include "temp_folder.h"
+
+using namespace vantrel;
+
+namespace {
+
+const char* const kEddf =
+    "[Airport]\r\nK=EDDF\r\n"
+    "[Sid001]\r\nN=ANEKI 1L\r\n01=R:7C:50.040556:8.586667:0:0\r\n"
+    "02=W:ANEKI:50.148889:9.310278:7000:0\r\n\r\n"
+    "[Star001]\r\nN=ROLIS 1B\r\n01=W:ROLIS:50.401944:7.700833:11000:0\r\n"
+    "02=R:25R:50.037778:8.586944:0:0\r\n\r\n[EOF]\r\n";
+
+// A launcher on a program folder of its own holding `files`, with the converter opened.
+struct Session {
+    testing::TempFolder folder;
+    ScriptedPrompts prompts;
+    AppContext context{folder.path(), prompts};
+    std::unique_ptr<LauncherWindow> launcher;
+    QPointer<ConverterWindow> window;
+
+    explicit Session(const std::vector<std::pair<std::string, std::string>>& files) {
+        for (const auto& [name, bytes] : files) {
+            folder.write(name, bytes);
+        }
+        launcher = std::make_unique<LauncherWindow>(context);
+        launcher->show();
+        launcher->Command2_Click();
+        window = launcher->converter();
+    }
+    ~Session() { delete window; }
+
+    template <typename T>
+    T* child(const char* name) const {
+        T* found = window->findChild<T*>(name);
+        if (!found) {
+            qFatal("no child %s", name);
+        }
+        return found;
+    }
+    QString text(const char* label) const { return child<QLabel>(label)->text(); }
+    QStringList items(const char* list) const {
+        QStringList texts;
+        for (int i = 0; i < child<QListWidget>(list)->count(); ++i) {
+            texts << child<QListWidget>(list)->item(i)->text();
+        }
+        return texts;
+    }
+};
+
+}  // namespace
+
+class ConverterWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void opensOnTheProgramFolderInPlaceOfTheLauncher();
+    void convertsEveryFsnavigatorFileAndReportsTheSkippedOnes();
+    void eachRunListsTheFolderAnewAndCompletes();
+    void theEditorListsTheConvertedDemoAirports();
+};
+
+void ConverterWindowTest::opensOnTheProgramFolderInPlaceOfTheLauncher() {
+    Session session({{"notes.txt", ""}, {"EDDF.ssa", kEddf}, {"b.ssa", kEddf}});
+    std::filesystem::create_directory(session.folder.path() / "sid");
+    QVERIFY(session.window && session.window->isVisible());
+    QVERIFY(!session.launcher->isVisible());
+    QCOMPARE(session.window->objectName(), QString("frmConvert"));
+    QCOMPARE(session.window->windowTitle(), QString("VANTREL"));
+    QCOMPARE(session.window->font().family(), QString("Tahoma"));
+    QCOMPARE(session.text("Label1"),
+             QString("This tool convert the FSNavigator SIDs and STARs to vasFMC SID/STAR "
+                     "format. "));
+    QCOMPARE(session.text("Label2"), QString("WARNING! THE FSNAV SID/STAR FILES MUST BE COPIED "
+                                             "THE SAME DIRECTORY WITH THIS TOOL!"));
+    QCOMPARE(session.text("Label3"), QString("Progress:"));
+    QCOMPARE(session.text("Label4"), QString("Current file:"));
+    QCOMPARE(session.text("Label5"), QString("Current Airport:"));
+    QCOMPARE(session.child<QPushButton>("Command2")->text(), QString("Convert"));
+    QCOMPARE(session.items("File1"), (QStringList{"b.ssa", "EDDF.ssa", "notes.txt"}));
+
+    session.window->close();
+    QVERIFY(session.launcher->isVisible());
+}
+
+void ConverterWindowTest::convertsEveryFsnavigatorFileAndReportsTheSkippedOnes() {
+    const std::string truncated = std::string(kEddf).substr(0, 60);
+    Session session({{"A.ssa", truncated},
+                     {"EDDF.ssa", kEddf},
+                     {"notes.txt", "K=NOTE"},
+                     {"ZUGY.ssa", "[Airport]\r\nK=ZUGY\r\n[EOF]\r\n"}});
+    auto* button = session.child<QPushButton>("Command2");
+    auto* bar = session.child<QProgressBar>("ProgressBar1");
+    QSignalSpy steps(bar, &QProgressBar::valueChanged);
+
+    // The window keeps processing events during the run: the button is off, and closing is refused.
+    bool enabledDuringRun = true, closedDuringRun = true;
+    QTimer::singleShot(0, session.window, [&] {
+        enabledDuringRun = button->isEnabled();
+        closedDuringRun = session.window->close();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(!enabledDuringRun);
+    QVERIFY(!closedDuringRun);
+    QVERIFY(session.window && session.window->isVisible());
+
+    QVERIFY(button->isEnabled());
+    QCOMPARE(session.text("Label3"), QString("COMPLETED!"));
+    QCOMPARE(session.text("Label4"), QString("Current file: ZUGY.ssa"));
+    QCOMPARE(session.text("Label5"), QString("Current Airport: EDDF"));
+    QCOMPARE(bar->maximum(), 4);
+    QList<int> values;
+    for (const auto& step : steps) {
+        values << step.at(0).toInt();
+    }
+    QCOMPARE(values, (QList<int>{0, 1, 2, 3, 4, 0}));
+    QCOMPARE(session.text("Label6"), QString("1 file converted, 2 files skipped:"));
+    QCOMPARE(session.items("List1"), (QStringList{"A.ssa: the file ends before its [EOF] line",
+                                                  "ZUGY.ssa: airport ZUGY is not converted"}));
+
+    const std::string tail = "| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0\r\n";
+    QCOMPARE(testing::ReadBytes(session.folder.path() / "sid/EDDF.txt"),
+             "P|ANEKI1L|07C| |0|0|\r\nS|ANEKI|50148889|9310278" + tail + "\r\n\r\n");
+    QCOMPARE(testing::ReadBytes(session.folder.path() / "star/EDDF.txt"),
+             "P|ROLIS1B|25R| |0|0|\r\nS|ROLIS|50401944|7700833" + tail + "\r\n\r\n");
+    QVERIFY(std::filesystem::exists(session.folder.path() / "ZUGY.ssa"));
+    QVERIFY(!std::filesystem::exists(session.folder.path() / "sid/ZUGY.txt"));
+    QVERIFY(!std::filesystem::exists(session.folder.path() / "sid/NOTE.txt"));
+}
+
+void ConverterWindowTest::eachRunListsTheFolderAnewAndCompletes() {
+    Session session({{"Vantrel", ""}, {"notes.txt", ""}});
+    QTest::mouseClick(session.child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(session.text("Label3"), QString("COMPLETED!"));
+    QCOMPARE(session.text("Label4"), QString("Current file:"));
+    QCOMPARE(session.text("Label6"), QString("0 files converted."));
+    QVERIFY(session.items("List1").isEmpty());
+    QVERIFY(std::filesystem::is_directory(session.folder.path() / "sid"));
+    QVERIFY(std::filesystem::is_directory(session.folder.path() / "star"));
+
+    // A file copied in while the window is open is listed and converted by the next run.
+    session.folder.write("EDDF.ssa", kEddf);
+    QTest::mouseClick(session.child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(session.items("File1"), (QStringList{"EDDF.ssa", "notes.txt", "Vantrel"}));
+    QCOMPARE(session.text("Label6"), QString("1 file converted."));
+    QVERIFY(std::filesystem::exists(session.folder.path() / "sid/EDDF.txt"));
+}
+
+void ConverterWindowTest::theEditorListsTheConvertedDemoAirports() {
+    const std::filesystem::path demo = VANTREL_DEMO_FOLDER;
+    Session session({{"EDDF.ssa", testing::ReadBytes(demo / "EDDF.ssa")},
+                     {"LKPR.ssa", testing::ReadBytes(demo / "LKPR.ssa")}});
+    QTest::mouseClick(session.child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(session.text("Label6"), QString("2 files converted."));
+    session.window->close();
+
+    session.launcher->Command1_Click();
+    QWidget* editor = session.launcher->editor();
+    QVERIFY(editor);
+    auto* airports = editor->findChild<QListWidget*>("List1");
+    auto* sids = editor->findChild<QListWidget*>("List2");
+    auto* stars = editor->findChild<QListWidget*>("List3");
+    QVERIFY(airports && sids && stars);
+    QCOMPARE(airports->count(), 2);
+    airports->setCurrentRow(1);
+    QCOMPARE(airports->currentItem()->text(), QString("LKPR"));
+    QCOMPARE(sids->count(), 3);
+    QCOMPARE(stars->count(), 2);
+    QCOMPARE(stars->item(0)->text(), QString("RAPET2P @ 24"));
+    delete editor;
+}
+
+QTEST_MAIN(ConverterWindowTest)
+#include "converter_window_test.moc"
