@@ -1,5 +1,6 @@
 #include "airport_code.h"
 
+#include "airport_edits.h"
 #include "records.h"
 
 namespace vantrel {
@@ -13,17 +14,7 @@ std::string AirportCode(std::string_view airportLine) {
 }
 
 bool IsUsableAirportCode(std::string_view code) {
-    if (code.empty() || code.find("..") != std::string_view::npos) {
-        return false;
-    }
-    for (const char c : code) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F ||
-            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
-            return false;
-        }
-    }
-    return true;
+    return !code.empty() && !UnsafeFileNamePart(code);
 }
 
 }  // namespace vantrel
