@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "twips.h"
 
@@ -29,6 +30,14 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
         opener_->setEnabled(true);
     }
     event->accept();
+}
+
+// The dialog opens over the middle of the window that opened it.
+void DialogWindow::showEvent(QShowEvent* event) {
+    if (opener_) {
+        move(opener_->frameGeometry().center() - rect().center());
+    }
+    QWidget::showEvent(event);
 }
 
 QLabel* DialogWindow::addLabel(const char* name, const QString& text, QRect twips) {

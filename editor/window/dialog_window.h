@@ -26,6 +26,7 @@ class DialogWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     virtual void clearFields() = 0;
 
     QLabel* addLabel(const char* name, const QString& text, QRect twips);
