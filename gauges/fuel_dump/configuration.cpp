@@ -16,7 +16,6 @@ namespace {
 
 constexpr const char* kDefaultPath = "./Gauges/qvt_fuel_dump.ini";
 constexpr const char* kDefaultLvar = "qvt_fuel_dump_control";
-constexpr double kFullTankLevel = 65536.0 * 128.0;
 
 double read_number(const char* section, const char* key, const char* fallback) {
     char number[kTextSize];

@@ -8,12 +8,6 @@
 
 namespace fuel_dump {
 
-namespace {
-
-constexpr std::uint32_t kUnitsSettingOffset = 0x0C18;
-
-}  // namespace
-
 void open_link_once() {
     if (state.link_opened) {
         return;

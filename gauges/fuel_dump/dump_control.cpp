@@ -18,7 +18,6 @@ namespace {
 
 // Level units per second per unit of rate: about a hundredth of a full tank per minute at rate 1.
 constexpr double kDumpPerSecond = 1398.0;
-constexpr std::uint32_t kNotReadyOffset = 0x3364;
 
 // Takes the time since the last update as the time step, only while the alternate flag is clear,
 // so that each dump covers the time since the one before. A clock that stands still gives a step
@@ -104,6 +103,19 @@ bool begin_update(const char* parameters, GaugeKind gauge) {
     return ready;
 }
 
+// Dumps happen on every second update with time passing: the update after a dump only clears the
+// alternate flag, so that the next time step covers the time since that dump.
+bool dump_turn() {
+    if (state.time_step == 0.0) {
+        return false;
+    }
+    if (state.alternate) {
+        state.alternate = false;
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void update_visible(const char* parameters) {
@@ -115,11 +127,7 @@ void update_visible(const char* parameters) {
         state.alternate = false;
         return;
     }
-    if (state.time_step == 0.0) {
-        return;
-    }
-    if (state.alternate) {
-        state.alternate = false;
+    if (!dump_turn()) {
         return;
     }
     IpcResult result;
@@ -145,11 +153,7 @@ void update_transparent(const char* parameters) {
     for (TankRecord& tank : state.tanks) {
         tank.switch_on = switch_value(host_calls::read_named_variable(host(), tank.lvar_id));
     }
-    if (state.time_step == 0.0) {
-        return;
-    }
-    if (state.alternate) {
-        state.alternate = false;
+    if (!dump_turn()) {
         return;
     }
     IpcResult result;

@@ -8,7 +8,7 @@
 
 #include "host_slots.h"
 #include "ipc_link.h"
-#include "tank_table.h"
+#include "simulator_data.h"
 
 namespace fuel_dump {
 
@@ -18,11 +18,6 @@ constexpr std::uint32_t kRequestBufferSize = 252;
 // Units factor that shows kilograms; 1.0 shows pounds.
 constexpr double kKilogramsPerPound = 2.2046;
 constexpr double kHighestDumpRate = 15.0;
-
-// Simulator variables looked up through the host.
-constexpr std::uint32_t kFuelWeightVariable = 0x317;   // total fuel weight, pounds
-constexpr std::uint32_t kElapsedTimeVariable = 0x25C;  // seconds
-constexpr std::uint32_t kWeightPerGallonVariable = 0x132;
 
 struct TankRecord {
     char lvar_name[kTextSize];

@@ -14,7 +14,7 @@
 
 #include "ipc_module_stand_in.h"
 #include "panel_host_stand_in.h"
-#include "tank_table.h"
+#include "simulator_data.h"
 
 namespace {
 
@@ -50,12 +50,7 @@ Runs the qvt_fuel_dump module through a simulated dump and prints what its gauge
 
 constexpr const char* kVisible = "fuel_dump";
 constexpr const char* kTransparent = "fuel_dump_transparent";
-constexpr std::uint32_t kFuelWeight = 0x317;
-constexpr std::uint32_t kElapsedTime = 0x25C;
-constexpr std::uint32_t kWeightPerGallon = 0x132;
-constexpr std::uint32_t kNotReady = 0x3364;
-constexpr std::uint32_t kUnitsSetting = 0x0C18;
-constexpr double kFullLevel = 8388608.0;
+constexpr double kFullLevel = fuel_dump::kFullTankLevel;
 // The run ends when no level has changed for this long with the dump on.
 constexpr double kRestSeconds = 10.0;
 
@@ -254,11 +249,12 @@ class Flight {
             ipc_.set_u32(tank->capacity_offset, capacity);
             ipc_.set_u32(tank->level_offset, level);
         }
-        ipc_.set_u8(kNotReady, 1);
-        ipc_.set_u16(kUnitsSetting, options_.kilograms ? 1 : 0);
-        host_.set_simulator_variable(kWeightPerGallon, options_.weight_per_gallon);
-        host_.set_simulator_variable(kElapsedTime, 0.0);
-        host_.set_simulator_variable(kFuelWeight, fuel_weight());
+        ipc_.set_u8(fuel_dump::kNotReadyOffset, 1);
+        ipc_.set_u16(fuel_dump::kUnitsSettingOffset, options_.kilograms ? 1 : 0);
+        host_.set_simulator_variable(fuel_dump::kWeightPerGallonVariable,
+                                     options_.weight_per_gallon);
+        host_.set_simulator_variable(fuel_dump::kElapsedTimeVariable, 0.0);
+        host_.set_simulator_variable(fuel_dump::kFuelWeightVariable, fuel_weight());
     }
 
     // The visible gauge starts at rate 10; clicks on the knob's arrows bring it to the rate asked.
@@ -293,11 +289,11 @@ class Flight {
             const double time = update * options_.step;
             apply_actions(time, done);
             if (time >= options_.ready_after) {
-                ipc_.set_u8(kNotReady, 0);
+                ipc_.set_u8(fuel_dump::kNotReadyOffset, 0);
             }
-            host_.set_simulator_variable(kElapsedTime, time);
+            host_.set_simulator_variable(fuel_dump::kElapsedTimeVariable, time);
             host_.send(gauge, kServicePreUpdate);
-            host_.set_simulator_variable(kFuelWeight, fuel_weight());
+            host_.set_simulator_variable(fuel_dump::kFuelWeightVariable, fuel_weight());
 
             const std::vector<std::uint32_t> now = current_levels();
             if (now != levels) {

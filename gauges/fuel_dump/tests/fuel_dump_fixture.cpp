@@ -9,6 +9,7 @@
 
 namespace fuel_dump_test {
 
+// Written out here rather than taken from the module, so that a wrong offset in the module fails.
 const Tank kTankTable[kTanks] = {
     {"TankMainRight", 0x0B94, 0x0B98}, {"TankMainLeft", 0x0B7C, 0x0B80},
     {"TankAuxRight", 0x0B9C, 0x0BA0},  {"TankAuxLeft", 0x0B84, 0x0B88},
