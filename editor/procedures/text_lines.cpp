@@ -56,10 +56,19 @@ bool LineReader::fill() {
 }
 
 bool LineReader::next(std::string& line) {
-    line.clear();
+    std::string_view view;
+    const bool read = next(view);
+    line.assign(view);
+    return read;
+}
+
+bool LineReader::next(std::string_view& line) {
+    spanning_.clear();
+    line = {};
     bool readAnything = false;
     for (;;) {
         if (position_ == length_ && !fill()) {
+            line = spanning_;
             return readAnything && !failed_;
         }
         readAnything = true;
@@ -67,16 +76,23 @@ bool LineReader::next(std::string& line) {
         const char* end = buffer_.data() + length_;
         const char* cr = static_cast<const char*>(std::memchr(start, '\r', end - start));
         if (!cr) {
-            line.append(start, end);
+            spanning_.append(start, end);
             position_ = length_;
             continue;
         }
-        line.append(start, cr);
         position_ = static_cast<std::size_t>(cr - buffer_.data()) + 1;
-        // A line feed right after the carriage return belongs to the same line end.
-        if (position_ == length_ && !fill()) {
-            return !failed_;
+        // Most lines lie within the buffer and its next byte tells whether a line feed follows.
+        if (spanning_.empty() && position_ < length_) {
+            line = std::string_view(start, static_cast<std::size_t>(cr - start));
+        } else {
+            spanning_.append(start, cr);
+            if (position_ == length_ && !fill()) {
+                line = spanning_;
+                return !failed_;
+            }
+            line = spanning_;
         }
+        // A line feed right after the carriage return belongs to the same line end.
         if (buffer_[position_] == '\n') {
             ++position_;
         }

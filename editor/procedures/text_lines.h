@@ -21,6 +21,8 @@ class LineReader {
     bool isOpen() const { return file_ != nullptr; }
     // Reads the next line without its line end; false at the end of the file or on a read error.
     bool next(std::string& line);
+    // The same without a copy: the view stays valid until the next call.
+    bool next(std::string_view& line);
     // True when reading stopped because of an error rather than the end of the file.
     bool failed() const { return failed_; }
 
@@ -29,6 +31,7 @@ class LineReader {
 
     std::FILE* file_ = nullptr;
     std::vector<char> buffer_;
+    std::string spanning_;  // a line that runs across two buffer fills
     std::size_t position_ = 0;
     std::size_t length_ = 0;
     bool failed_ = false;

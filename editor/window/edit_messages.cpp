@@ -43,4 +43,8 @@ QString NotSelectedText() {
            "in its list any more: select it again and repeat the change.";
 }
 
+QString NoProcedureShownText() {
+    return "Select a SID or STAR first: new legs are added to the procedure shown.";
+}
+
 }  // namespace vantrel

@@ -24,6 +24,9 @@ QString NotWrittenText(RewriteStatus status, ProcedureKind kind, std::string_vie
 // selected, or the procedure was deleted): there is nothing to write it into.
 QString NotSelectedText();
 
+// A new leg while no procedure is shown: there is no procedure to add it to.
+QString NoProcedureShownText();
+
 inline constexpr const char* kNotWrittenTitle = "Not written";
 
 }  // namespace vantrel

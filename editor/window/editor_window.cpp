@@ -1,6 +1,7 @@
 #include "editor_window.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -173,7 +174,53 @@ void EditorWindow::createNavigationArea() {
 void EditorWindow::createFinderArea() {
     Frame2 =
         Place(new QGroupBox("WAYPOINT FINDER", this), "Frame2", TwipsRect(120, 3480, 9735, 2415));
+    const QFont font = TahomaFont(8.25, false);
+    // Left: the search box and its buttons. Right: the note on the cache and the hint on adding.
+    // Below, across the frame: the result list with its format caption.
+    MakeLabel(Frame2, "Label8",
+              "Enter the name of a WP and press enter:", TwipsRect(120, 240, 4680, 225), font);
+    Combo1 = Place(new QComboBox(Frame2), "Combo1", TwipsRect(120, 480, 2175, 315));
+    Combo1->setFont(font);
+    Combo1->setEditable(true);
+    // The drop-down list is the insertion history, kept by the window alone; the box neither
+    // adds what is typed to it nor completes typing from it.
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr);
+    Combo1->installEventFilter(this);
+    Combo1->lineEdit()->installEventFilter(this);
+    Command1 = Place(new QPushButton("Search", Frame2), "Command1", TwipsRect(2400, 465, 975, 345));
+    Command2 =
+        Place(new QPushButton("Empty Cache", Frame2), "Command2", TwipsRect(3480, 465, 1395, 345));
+    QLabel* cacheNote = MakeLabel(
+        Frame2, "Label1",
+        "The search engine uses a cache file for faster searching because the NAVAID database is "
+        "very large. If you update the database you have to empty the cache file to make the "
+        "search function up to date.",
+        TwipsRect(5040, 90, 4575, 660), TahomaFont(6.75, false));
+    cacheNote->setWordWrap(true);
+    cacheNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    MakeLabel(Frame2, "Label10", "Double click on a waypoint to add to the LEGs list.",
+              TwipsRect(5040, 750, 4575, 225), font)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(Frame2, "Label11",
+              "Format:   ID | Latitude | Longtitude | Name and/or Country | Facility type",
+              TwipsRect(120, 975, 9495, 225), font);
     List4 = MakeList(Frame2, "List4", TwipsRect(120, 1200, 9495, 1095));
+
+    // The notice shown over the lists while a search runs.
+    Frame1 = Place(new QFrame(this), "Frame1", TwipsRect(3480, 1500, 3015, 855));
+    Frame1->setFrameShape(QFrame::Box);
+    Frame1->setAutoFillBackground(true);
+    MakeLabel(Frame1, "Label6", "SEARCHING...", TwipsRect(0, 0, 3015, 855), TahomaFont(12, true))
+        ->setAlignment(Qt::AlignCenter);
+    Frame1->hide();
+
+    connect(Combo1, &QComboBox::editTextChanged, this, &EditorWindow::Combo1_Change);
+    connect(Combo1->lineEdit(), &QLineEdit::returnPressed, this, &EditorWindow::Command1_Click);
+    connect(Combo1, &QComboBox::activated, this, &EditorWindow::Combo1_Click);
+    connect(Command1, &QPushButton::clicked, this, &EditorWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &EditorWindow::Command2_Click);
+    connect(List4, &QListWidget::itemDoubleClicked, this, &EditorWindow::List4_DblClick);
 }
 
 void EditorWindow::createMenus() {
@@ -309,6 +356,11 @@ void EditorWindow::Text2_Change() {
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
+    // A search runs to its end: it is quick, and it keeps the cache whole.
+    if (searching_) {
+        event->ignore();
+        return;
+    }
     // Nothing to save: every change was written when it was made.
     if (launcher_) {
         launcher_->show();

@@ -11,6 +11,8 @@
 #include "leg_row.h"
 #include "procedure_kind.h"
 
+class QComboBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -67,8 +69,19 @@ class EditorWindow : public QWidget {
     // Writes the legs list into the shown procedure's file. Tells the user when it cannot.
     void RewriteLegs();
 
+    // Waypoint finder: Enter in Combo1 searches as Command1 does.
+    void Combo1_Change();
+    void Command1_Click();
+    void Command2_Click();
+    void List4_DblClick();
+    void Combo1_Click();
+
+    // Longest time between two processed event batches during the last search.
+    qint64 searchLongestGapMs() const { return searchLongestGapMs_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createNavigationArea();
@@ -91,6 +104,11 @@ class EditorWindow : public QWidget {
     // Disables the window while the legs list is written into the file.
     void rewriteLegsDisabled();
 
+    // Appends the NavRecord's leg to the shown procedure and writes it; false, telling the user
+    // why, when there is no procedure to add it to or the line holds no leg.
+    bool insertNavRecord(const QString& record);
+    void addToHistory(const QString& record);
+
     std::vector<LegRow> shownLegs() const;
     void showLegs(const std::vector<LegRow>& legs);
     int selectedLeg() const;
@@ -99,6 +117,8 @@ class EditorWindow : public QWidget {
     AppContext& context_;
     QPointer<QWidget> launcher_;
     qint64 loadLongestGapMs_ = 0;
+    qint64 searchLongestGapMs_ = 0;
+    bool searching_ = false;
 
     QLineEdit* Text2;
     QListWidget* List1;
@@ -109,7 +129,11 @@ class EditorWindow : public QWidget {
     QPushButton* Command3;
     QPushButton* Command4;
     QGroupBox* Frame2;
+    QComboBox* Combo1;
+    QPushButton* Command1;
+    QPushButton* Command2;
     QListWidget* List4;
+    QFrame* Frame1;
 
     QMenu* mnuAirport;
     QMenu* mnuSID;

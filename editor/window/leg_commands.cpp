@@ -142,9 +142,8 @@ void EditorWindow::mnuEditLeg_Click() {
 void EditorWindow::mnuNewFIX_Click() {
     // A new leg needs a procedure to be written into.
     if (Label7->text().isEmpty()) {
-        context_.prompts.message(this,
-                                 "Select a SID or STAR first: the new FIX is added to its legs.",
-                                 "Add New FIX", PromptButtons::Ok, PromptIcon::Exclamation);
+        context_.prompts.message(this, NoProcedureShownText(), "Add New FIX", PromptButtons::Ok,
+                                 PromptIcon::Exclamation);
         return;
     }
     openFixDialog("Add NEW FIX", "Enter the name of the NEW FIX:")->show();

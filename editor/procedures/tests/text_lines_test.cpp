@@ -56,6 +56,26 @@ TEST(LineReader, JoinsLinesAcrossItsReadChunks) {
     }
 }
 
+TEST(LineReader, ViewsEveryLineAcrossChunkBoundaries) {
+    // Short lines of every length and both line ends put each kind of line end on a boundary.
+    std::string bytes;
+    std::vector<std::string> expected;
+    for (int i = 0; i < 40000; ++i) {
+        expected.push_back(
+            std::string(static_cast<std::size_t>(i % 7), static_cast<char>('a' + i % 26)));
+        bytes += expected.back() + (i % 3 == 0 ? "\r" : "\r\n");
+    }
+    TempFolder folder;
+    LineReader reader(folder.write("short.txt", bytes));
+    std::vector<std::string> lines;
+    std::string_view line;
+    while (reader.next(line)) {
+        lines.emplace_back(line);
+    }
+    EXPECT_FALSE(reader.failed());
+    EXPECT_EQ(lines, expected);
+}
+
 TEST(LineReader, MissingFileIsNotOpenAndYieldsNothing) {
     TempFolder folder;
     LineReader reader(folder.path() / "missing.txt");

@@ -17,33 +17,6 @@ using namespace vantrel::testing;
 
 namespace {
 
-// The editor opened on the session's folder, with its widgets at hand.
-struct Editor {
-    Session session;
-    EditorWindow* window = session.open();
-    QListWidget* airports = Child<QListWidget>(window, "List1");
-    QListWidget* sids = Child<QListWidget>(window, "List2");
-    QListWidget* stars = Child<QListWidget>(window, "List3");
-    QTreeWidget* legs = Child<QTreeWidget>(window, "ListView1");
-
-    Editor() { session.prompts.clearShown(); }
-
-    void command(const char* menu, const char* item) {
-        Child<QMenu>(window, menu)->findChild<QAction*>(item)->trigger();
-    }
-    std::string file(const char* relative) const {
-        return ReadBytes(session.folder.path() / relative);
-    }
-    bool exists(const char* relative) const {
-        return std::filesystem::exists(session.folder.path() / relative);
-    }
-    void selectAirport(const QString& code) {
-        airports->setCurrentItem(airports->findItems(code, Qt::MatchExactly).value(0));
-    }
-    void selectLeg(int row) { legs->setCurrentItem(legs->topLevelItem(row)); }
-    const ShownPrompt& lastPrompt() const { return session.prompts.shown().back(); }
-};
-
 // Types into the dialog's fields, replacing what they hold, and presses OK.
 template <typename Dialog>
 void Fill(Dialog* dialog, std::initializer_list<QString> texts) {

@@ -2,8 +2,10 @@
 // for the window tests.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QTreeWidget>
 #include <memory>
 #include <string>
@@ -62,6 +64,33 @@ T* Child(QWidget* window, const char* name) {
     }
     return child;
 }
+
+// The editor opened on the session's folder, with its widgets at hand.
+struct Editor {
+    Session session;
+    EditorWindow* window = session.open();
+    QListWidget* airports = Child<QListWidget>(window, "List1");
+    QListWidget* sids = Child<QListWidget>(window, "List2");
+    QListWidget* stars = Child<QListWidget>(window, "List3");
+    QTreeWidget* legs = Child<QTreeWidget>(window, "ListView1");
+
+    Editor() { session.prompts.clearShown(); }
+
+    void command(const char* menu, const char* item) {
+        Child<QMenu>(window, menu)->findChild<QAction*>(item)->trigger();
+    }
+    std::string file(const char* relative) const {
+        return ReadBytes(session.folder.path() / relative);
+    }
+    bool exists(const char* relative) const {
+        return std::filesystem::exists(session.folder.path() / relative);
+    }
+    void selectAirport(const QString& code) {
+        airports->setCurrentItem(airports->findItems(code, Qt::MatchExactly).value(0));
+    }
+    void selectLeg(int row) { legs->setCurrentItem(legs->topLevelItem(row)); }
+    const ShownPrompt& lastPrompt() const { return session.prompts.shown().back(); }
+};
 
 inline QStringList Texts(const QListWidget* list) {
     QStringList texts;
