@@ -3,8 +3,6 @@
 // creating the procedure files and then replacing them, against reading the same files once with
 // cat, and the ratio of each to that baseline (goal: within 3 times). Processor times are printed
 // too, as elapsed times vary with the load of a shared machine.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,14 +11,13 @@
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
-
 #include "convert_folder.h"
 #include "generated_codes.h"
+#include "measure.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace vantrel::bench;
 
 constexpr int kFiles = 1000;
 constexpr int kRuns = 9;
@@ -68,33 +65,6 @@ std::string FsnavFile(std::mt19937& random, const std::string& code) {
     return text + "[EOF]\r\n";
 }
 
-// Processor time (user and system) used so far by this process or by its finished children.
-double CpuMilliseconds(int who) {
-    rusage usage{};
-    getrusage(who, &usage);
-    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
-
-// Wall-clock and processor time of one measured step.
-struct Times {
-    std::vector<double> wall, cpu;
-};
-
-template <typename Step>
-void Measure(Times& times, int who, Step step) {
-    const double cpuStart = CpuMilliseconds(who);
-    const auto start = Clock::now();
-    step();
-    times.wall.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    times.cpu.push_back(CpuMilliseconds(who) - cpuStart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main() {
@@ -111,8 +81,7 @@ int main() {
         std::ofstream(folder / names.back(), std::ios::binary) << text;
         bytes += text.size();
     }
-    const double writingMs =
-        std::chrono::duration<double, std::milli>(Clock::now() - writingStart).count();
+    const double writingMs = MillisecondsSince(writingStart);
 
     const std::string cat = "cd '" + folder.string() + "' && cat -- *.ssa > /dev/null";
     // The first run creates the procedure files, the later ones replace them.
