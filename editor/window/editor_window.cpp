@@ -211,8 +211,11 @@ void EditorWindow::createFinderArea() {
     Frame1 = Place(new QFrame(this), "Frame1", TwipsRect(3480, 1500, 3015, 855));
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setAutoFillBackground(true);
-    MakeLabel(Frame1, "Label6", "SEARCHING...", TwipsRect(0, 0, 3015, 855), TahomaFont(12, true))
-        ->setAlignment(Qt::AlignCenter);
+    QLabel* notice = MakeLabel(Frame1, "Label6", "SEARCHING...", TwipsRect(0, 0, 3015, 855),
+                               TahomaFont(12, true));
+    notice->setAlignment(Qt::AlignCenter);
+    // The window is disabled while the notice shows; the notice must not look disabled too.
+    notice->setStyleSheet("color: #a00000;");
     Frame1->hide();
 
     connect(Combo1, &QComboBox::editTextChanged, this, &EditorWindow::Combo1_Change);
