@@ -29,14 +29,16 @@ windows_build() {
         cmake --build "$ROOT/build-win$bits" --parallel 2 >&2
 }
 
-# ran_programs LOG: "name (N tests)" for each test program in a CTest log, comma separated.
+# ran_programs LOG: the test programs in a CTest log, comma separated, each GoogleTest program with
+# its count of tests.
 ran_programs() {
     awk '/^[0-9]+\/[0-9]+ Testing: / {name = $3; order[++count] = name}
          /^\[==========\] [0-9]+ tests? from/ {ran[name] = $2}
          END {
              for (i = 1; i <= count; ++i) {
                  name = order[i]
-                 printf "%s%s (%s tests)", (i > 1 ? ", " : ""), name, (name in ran ? ran[name] : "no count of")
+                 printf "%s%s", (i > 1 ? ", " : ""), name
+                 if (name in ran) printf " (%d tests)", ran[name]
              }
          }' "$1"
 }
