@@ -67,7 +67,7 @@ test_windows_tier() {
         say "Windows tests under wine SKIPPED: the wine packages could not be installed"
     fi
     if [ "${1:-}" = --wine32 ] && ! wine_install_32bit; then
-        why32="wine32:i386 could not be installed"
+        why32="wine32:i386 could not be installed (apt's messages above say why)"
     elif ! wine_has_32bit; then
         why32="32-bit wine is not installed (scripts/test --wine32 tries to install it)"
     fi
