@@ -40,13 +40,13 @@ std::string ProcedureName(std::string_view nameLine) {
 }
 
 std::string NormaliseRunway(std::string_view designator) {
-    std::string runway(designator);
-    if (runway.size() == 1) {
-        runway.insert(0, "0");
+    std::size_t zeros = designator.size() == 1 ? 1 : 0;
+    if (designator.size() + zeros == 2 &&
+        designator.find_first_of("LRC") != std::string_view::npos) {
+        ++zeros;
     }
-    if (runway.size() == 2 && runway.find_first_of("LRC") != std::string::npos) {
-        runway.insert(0, "0");
-    }
+    std::string runway(zeros, '0');
+    runway += designator;
     return runway;
 }
 

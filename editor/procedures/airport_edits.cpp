@@ -32,7 +32,7 @@ std::optional<std::string> UnsafeFileNamePart(std::string_view code) {
             return "a control character";
         }
         if (std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos) {
-            return "\"" + std::string(1, static_cast<char>(c)) + "\"";
+            return std::string{'"', static_cast<char>(c), '"'};
         }
     }
     return std::nullopt;

@@ -1,5 +1,6 @@
-// A stand-in for the simulator's IPC module: owns a window of class "UIPCMAIN" in this process,
-// answers message 0x482 by walking the request's records against a flat space of data offsets,
+// A stand-in for the simulator's IPC module: owns a hidden top-level window of class "UIPCMAIN" in
+// this process (not a message-only one, which Windows' FindWindowExA does not find), answers
+// message 0x482 by walking the request's records against a flat space of data offsets,
 // and holds the identity values a client checks at open. Tests set it to fail the identity check,
 // to report another simulator, to answer 0, or to change a reply before the client sees it.
 #pragma once

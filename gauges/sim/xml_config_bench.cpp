@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -99,7 +100,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot load the gauge module %s\n", options.module.c_str());
         return 1;
     }
-    host.set_parameters(kGauge, options.ini);
+    // A full path: Windows' profile functions look for a bare file name in the Windows folder.
+    host.set_parameters(kGauge, std::filesystem::absolute(options.ini).string());
     host.send(kGauge, kServicePostInstall);
     host.send(kGauge, kServiceConnect);
     print_restored(host);

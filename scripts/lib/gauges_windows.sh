@@ -1,7 +1,6 @@
-# The gauge modules' Windows builds: cross-compiles them for 32-bit Windows (the simulator's DLLs)
-# and 64-bit Windows, and checks that each DLL exports exactly ImportTable and Linkage by those
+# Checks of the gauge modules' Windows DLLs: each exports exactly ImportTable and Linkage by those
 # names, needs no DLL but the system's, and carries the bitmap resources its gauges draw. Sourced
-# by scripts/test after common.sh; defines test_gauges_windows.
+# by windows_tier.sh; defines check_gauge_dlls.
 
 # The DLLs a gauge module may import: Windows' own and its C runtime.
 GAUGE_SYSTEM_DLLS='^(KERNEL32|USER32|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\.dll$'
@@ -46,38 +45,28 @@ check_gauge_dll() {
     fi
 }
 
-test_gauges_windows() {
-    ensure_packages cmake ninja-build mingw-w64 \
-        g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
-        binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 || return 1
-    local arch bits format build dll status=0
-    local checked=()
-    for arch in i686 x86_64; do
-        case $arch in
-            i686) bits=32 format=pei-i386 ;;
-            x86_64) bits=64 format=pei-x86-64 ;;
-        esac
-        build=$ROOT/build-win$bits
-        cmake -S "$ROOT" -B "$build" -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw-$arch.cmake" \
-            -DCMAKE_BUILD_TYPE=Release \
-            -DVANTREL_EDITOR=OFF -DVANTREL_TESTS=OFF -DVANTREL_BENCH=OFF >&2 || return 1
-        cmake --build "$build" --parallel 2 >&2 || return 1
-        local dlls=("$build"/gauge_modules/*.dll)
-        if [ ! -e "${dlls[0]}" ]; then
-            say "Windows gauge builds FAILED: no gauge DLL was built for $arch"
-            return 1
-        fi
-        for dll in "${dlls[@]}"; do
-            check_gauge_dll "$arch-w64-mingw32-objdump" "$format" "$dll" || status=1
-            checked+=("win$bits/$(basename "$dll")")
-        done
+# check_gauge_dlls BUILD BITS: checks every DLL in BUILD/gauge_modules, a build for 32- or 64-bit
+# Windows; prints what it found wrong, then what it checked.
+check_gauge_dlls() {
+    local build=$1 bits=$2 arch format dll status=0 checked=()
+    case $bits in
+        32) arch=i686 format=pei-i386 ;;
+        64) arch=x86_64 format=pei-x86-64 ;;
+    esac
+    local dlls=("$build"/gauge_modules/*.dll)
+    if [ ! -e "${dlls[0]}" ]; then
+        say "Windows gauge DLLs FAILED: no gauge DLL was built for $bits-bit Windows"
+        return 1
+    fi
+    for dll in "${dlls[@]}"; do
+        check_gauge_dll "$arch-w64-mingw32-objdump" "$format" "$dll" || status=1
+        checked+=("$(basename "$dll")")
     done
     if [ $status -eq 0 ]; then
-        say "Windows gauge builds passed: ${checked[*]} export exactly ImportTable and Linkage," \
-            "import only system DLLs and carry their bitmaps"
+        say "Windows $bits-bit gauge DLLs passed: ${checked[*]} export exactly ImportTable and" \
+            "Linkage, import only system DLLs and carry their bitmaps"
     else
-        say "Windows gauge builds FAILED the export and import checks"
+        say "Windows $bits-bit gauge DLLs FAILED the export, import or bitmap checks"
     fi
     return $status
 }

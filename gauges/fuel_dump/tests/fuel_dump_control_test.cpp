@@ -16,7 +16,7 @@ constexpr std::uint32_t kTenthAtRateTen = 1398;
 using FuelDumpControl = FuelDumpModule;
 
 std::string section(const char* name, const std::string& keys) {
-    return "[" + std::string(name) + "]\n" + keys;
+    return std::string("[").append(name).append("]\n").append(keys);
 }
 
 TEST_F(FuelDumpControl, OneDumpLowersEachTankAsItStands) {

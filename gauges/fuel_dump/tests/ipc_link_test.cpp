@@ -37,6 +37,16 @@ TEST(IpcLinkWithoutModule, OpenFindsNoWindowAndLeavesTheLinkClosed) {
     EXPECT_EQ(result, IpcResult::not_open);
 }
 
+#if defined(_WIN32)
+// Windows' FindWindowExA does not find message-only windows (wine's does), so the module's window
+// must be a hidden top-level window for the link to find it in the simulator.
+TEST_F(IpcLinkTest, TheModulesWindowIsAHiddenTopLevelWindow) {
+    open_link();
+    EXPECT_EQ(GetAncestor(link->window, GA_PARENT), GetDesktopWindow());
+    EXPECT_FALSE(IsWindowVisible(link->window));
+}
+#endif
+
 TEST_F(IpcLinkTest, OpenChecksTheBuffer) {
     EXPECT_FALSE(link->open(0, result, buffer, 31));
     EXPECT_EQ(result, IpcResult::bad_buffer);

@@ -68,11 +68,12 @@ std::optional<std::string_view> section_name(std::string_view line) {
         return std::nullopt;
     }
     line.remove_prefix(1);
+    // A line that opens a bracket without closing it is no header, as on Windows.
     const std::size_t close = line.rfind(']');
-    if (close != std::string_view::npos) {
-        line = line.substr(0, close);
+    if (close == std::string_view::npos) {
+        return std::nullopt;
     }
-    return trim(line);
+    return trim(line.substr(0, close));
 }
 
 std::optional<std::string_view> key_name(std::string_view line) {

@@ -24,7 +24,7 @@ bool store(const char* path, const Lines& lines);
 
 std::string_view trim(std::string_view text);
 
-// The name inside "[...]" when the line is a section header.
+// The name inside "[...]" when the line is a section header: a "[" first, a "]" later.
 std::optional<std::string_view> section_name(std::string_view line);
 
 // The name before "=" when the line is a key line.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ini_text.h"
 #include "win32_functions.h"
@@ -37,6 +38,45 @@ std::size_t after_last_filled_line(const ini_text::Lines& lines, std::size_t hea
         --end;
     }
     return end;
+}
+
+// A number as Windows reads it from a profile: an optional sign, then decimal digits, or the digits
+// of base 16, 8 or 2 after "0x", "0o" or "0b"; the first other character ends it.
+UINT profile_number(const char* text) {
+    const bool negative = *text == '-';
+    if (*text == '-' || *text == '+') {
+        ++text;
+    }
+    UINT base = 10;
+    if (text[0] == '0' && (text[1] == 'x' || text[1] == 'o' || text[1] == 'b')) {
+        base = text[1] == 'x' ? 16 : text[1] == 'o' ? 8 : 2;
+        text += 2;
+    }
+    UINT number = 0;
+    for (;; ++text) {
+        UINT digit = base;
+        if (*text >= '0' && *text <= '9') {
+            digit = static_cast<UINT>(*text - '0');
+        } else if (*text >= 'a' && *text <= 'f') {
+            digit = static_cast<UINT>(*text - 'a' + 10);
+        } else if (*text >= 'A' && *text <= 'F') {
+            digit = static_cast<UINT>(*text - 'A' + 10);
+        }
+        if (digit >= base) {
+            break;
+        }
+        number = number * base + digit;
+    }
+    return negative ? 0u - number : number;
+}
+
+// A key or value as Windows writes it: without the blanks before it.
+std::string written(const char* text) {
+    std::string_view view(text);
+    while (!view.empty() && (view.front() == ' ' || view.front() == '\t')) {
+        view.remove_prefix(1);
+    }
+    return std::string(view);
 }
 
 void end_last_line(ini_text::Lines& lines) {
@@ -74,16 +114,7 @@ extern "C" UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName,
     if (!value || value->empty()) {
         return static_cast<UINT>(nDefault);
     }
-    const char* p = value->c_str();
-    const bool negative = *p == '-';
-    if (*p == '-' || *p == '+') {
-        ++p;
-    }
-    UINT number = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        number = number * 10 + static_cast<UINT>(*p - '0');
-    }
-    return negative ? 0u - number : number;
+    return profile_number(value->c_str());
 }
 
 extern "C" BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName,
@@ -105,11 +136,8 @@ extern "C" BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKey
             return TRUE;  // nothing to remove
         }
         end_last_line(lines);
-        if (!lines.empty()) {
-            lines.push_back({"", "\r\n"});
-        }
         lines.push_back({std::string("[") + lpAppName + "]", "\r\n"});
-        lines.push_back({std::string(lpKeyName) + "=" + lpString, "\r\n"});
+        lines.push_back({written(lpKeyName) + "=" + written(lpString), "\r\n"});
         return ini_text::store(lpFileName, lines) ? TRUE : FALSE;
     }
     const auto key = ini_text::find_key(lines, *header, lpKeyName);
@@ -118,7 +146,7 @@ extern "C" BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKey
             lines.erase(lines.begin() + static_cast<long>(*key));
         } else {
             ini_text::Line& line = lines[*key];
-            line.text = std::string(*ini_text::key_name(line.text)) + "=" + lpString;
+            line.text = std::string(*ini_text::key_name(line.text)) + "=" + written(lpString);
         }
     } else if (lpString != nullptr) {
         const std::size_t at = after_last_filled_line(lines, *header);
@@ -126,7 +154,7 @@ extern "C" BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKey
             end_last_line(lines);
         }
         lines.insert(lines.begin() + static_cast<long>(at),
-                     {std::string(lpKeyName) + "=" + lpString, "\r\n"});
+                     {written(lpKeyName) + "=" + written(lpString), "\r\n"});
     }
     return ini_text::store(lpFileName, lines) ? TRUE : FALSE;
 }

@@ -29,7 +29,7 @@ std::vector<WindowClass>& classes() {
     return registered;
 }
 
-// In creation order, which is the order FindWindowExA searches.
+// In creation order; FindWindowExA searches them newest first, as a new window goes on top.
 std::vector<std::unique_ptr<HWND__>>& windows() {
     static std::vector<std::unique_ptr<HWND__>> created;
     return created;
@@ -112,7 +112,9 @@ extern "C" BOOL WINAPI DestroyWindow(HWND hWnd) {
 extern "C" HWND WINAPI FindWindowExA(HWND hWndParent, HWND hWndChildAfter, LPCSTR lpszClass,
                                      LPCSTR lpszWindow) {
     bool searching = hWndChildAfter == nullptr;
-    for (const auto& window : windows()) {
+    const auto& created = windows();
+    for (auto newest = created.rbegin(); newest != created.rend(); ++newest) {
+        const auto& window = *newest;
         if (!searching) {
             searching = window.get() == hWndChildAfter;
             continue;

@@ -25,9 +25,15 @@ const char* const kSample =
     "Number= 42 \r\n"
     "Trailing=17abc\r\n"
     "Words=abc\r\n"
+    "Hex=0x1F\r\n"
+    "Octal=-0o17\r\n"
+    "Binary=0b1012\r\n"
+    "Capital=0X10\r\n"
     "\r\n"
     "[ LVars ]\r\n"
     "TankCenter=center_var\n"
+    "[Unclosed\r\n"
+    "AfterUnclosed=lvar_too\r\n"
     "[Tanks]\r\n"
     "TankMainLeft=7\r\n";
 
@@ -80,6 +86,9 @@ const StringCase kStringCases[] = {
     {"default loses trailing blanks", false, "Tanks", "Nothing", "abc  ", 64, "abc"},
     {"section and key without regard to case", false, "tAnKs", "TANKMAINLEFT", "x", 64, "0"},
     {"blanks around the section name", false, "LVars", "TankCenter", "x", 64, "center_var"},
+    {"a bracket left open starts no section", false, "LVars", "AfterUnclosed", "x", 64, "lvar_too"},
+    {"a bracket left open names no section: default", false, "Unclosed", "AfterUnclosed", "x", 64,
+     "x"},
     {"value trimmed and double quotes removed", false, "Tanks", "TankCenter", "x", 64, "12.5"},
     {"single quotes removed", false, "Tanks", "Single", "x", 64, "quoted"},
     {"empty value is empty, not the default", false, "Tanks", "Empty", "x", 64, ""},
@@ -120,6 +129,10 @@ const IntCase kIntCases[] = {
     {"no digits read as zero", false, "Words", 5, 0},
     {"empty value gives the default", false, "Empty", 9, 9},
     {"key without regard to case", false, "number", 5, 42},
+    {"hexadecimal after 0x", false, "Hex", 5, 31},
+    {"octal after 0o, with a sign", false, "Octal", 5, 0u - 15u},
+    {"binary after 0b, up to the first other digit", false, "Binary", 5, 5},
+    {"0X is no prefix", false, "Capital", 5, 0},
 };
 
 TEST_F(ProfileFile, GetPrivateProfileIntCases) {
@@ -176,6 +189,13 @@ TEST_F(ProfileFile, WritingIntoAMissingFileCreatesIt) {
     EXPECT_STREQ(buffer, "250.");
     GetPrivateProfileStringA("Floats", "Value_01", "", buffer, sizeof buffer, missing.c_str());
     EXPECT_STREQ(buffer, "1.");
+}
+
+TEST_F(ProfileFile, WritesWithoutLeadingBlanksAndAddsSectionsWithoutBlankLines) {
+    ASSERT_TRUE(WritePrivateProfileStringA("Floats", "  Value_00", " \t0.5 ", missing.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("LVars", "LVar_00", "light", missing.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("floats", "value_00", "  250.", missing.c_str()));
+    EXPECT_EQ(contents(missing), "[Floats]\r\nValue_00=250.\r\n[LVars]\r\nLVar_00=light\r\n");
 }
 
 TEST_F(ProfileFile, NullValueRemovesTheKeyAndNullKeyTheSection) {

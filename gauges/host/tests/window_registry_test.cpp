@@ -13,7 +13,12 @@ struct Received {
 };
 Received last{};
 
+// Records and answers message 0x482; the window's own messages go to the default procedure,
+// which on Windows keeps the window's title.
 LRESULT CALLBACK record_and_answer(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message != 0x482) {
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
     last = {window, message, wparam, lparam};
     return 1234;
 }
@@ -41,13 +46,14 @@ class WindowRegistry : public testing::Test {
     std::vector<HWND> created;
 };
 
-TEST_F(WindowRegistry, FindsTopLevelWindowsByClassWithoutRegardToCase) {
+TEST_F(WindowRegistry, FindsTopLevelWindowsByClassWithoutRegardToCaseNewestFirst) {
     HWND first = create("one");
     HWND second = create("two");
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(FindWindowExA(nullptr, nullptr, "vantrelprobe", nullptr), first);
-    EXPECT_EQ(FindWindowExA(nullptr, first, "VANTRELPROBE", nullptr), second);
-    EXPECT_EQ(FindWindowExA(nullptr, nullptr, "VantrelProbe", "two"), second);
+    EXPECT_EQ(FindWindowExA(nullptr, nullptr, "vantrelprobe", nullptr), second);
+    EXPECT_EQ(FindWindowExA(nullptr, second, "VANTRELPROBE", nullptr), first);
+    EXPECT_EQ(FindWindowExA(nullptr, first, "VantrelProbe", nullptr), nullptr);
+    EXPECT_EQ(FindWindowExA(nullptr, nullptr, "VantrelProbe", "one"), first);
     EXPECT_EQ(FindWindowExA(nullptr, nullptr, "VantrelProbe", "three"), nullptr);
     EXPECT_EQ(FindWindowExA(nullptr, nullptr, "NoSuchClass", nullptr), nullptr);
 }

@@ -2,7 +2,6 @@
 // restoring variables from the INI file at installation, storing them at disconnection, the
 // default file, one load per module lifetime, and exact values across a restart.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <bit>
 #include <cmath>
@@ -13,6 +12,7 @@
 #include <iterator>
 #include <limits>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "panel_host_stand_in.h"
@@ -42,9 +42,9 @@ std::string default_name(int index) {
 class XmlConfigModule : public testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/xml_config_test_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
+        std::random_device random;
+        dir = fs::temp_directory_path() / ("xml_config_test_" + std::to_string(random()));
+        ASSERT_TRUE(fs::create_directory(dir));
         ini = dir / "panel.ini";
         start_module();
     }
@@ -58,7 +58,8 @@ class XmlConfigModule : public testing::Test {
     void start_module() {
         host.reset();
         host.emplace();
-        const fs::path copy = dir / ("qvt_xml_config_" + std::to_string(++copies) + ".so");
+        const fs::path copy = dir / ("qvt_xml_config_" + std::to_string(++copies) +
+                                     fs::path(QVT_XML_CONFIG_PATH).extension().string());
         fs::copy_file(QVT_XML_CONFIG_PATH, copy);
         ASSERT_TRUE(host->load(copy.string()));
     }
