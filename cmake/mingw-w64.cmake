@@ -13,7 +13,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Programs carry the compiler's runtime inside, so that they start under wine or on Windows
-# without its DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)

@@ -14,8 +14,10 @@ WINDOWS_BUILD_PACKAGES=(
     binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
 )
 
-# windows_build BITS TESTS: configures build-winBITS (with the same settings each run, so an
-# unchanged tree builds nothing) and builds it; TESTS (ON or OFF) adds the test programs.
+# windows_build BITS TESTS: configures build-winBITS (with every setting given each run, so that
+# an unchanged tree builds nothing and a build folder of an earlier layout is brought up to date)
+# and builds it; TESTS (ON or OFF) adds the test programs. The programs carry the compiler's
+# runtime inside, so that they start under wine without its DLLs beside them.
 windows_build() {
     local bits=$1 tests=$2 arch
     case $bits in
@@ -24,7 +26,8 @@ windows_build() {
     esac
     cmake -S "$ROOT" -B "$ROOT/build-win$bits" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw-$arch.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DVANTREL_EDITOR_WINDOWS=OFF -DVANTREL_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXE_LINKER_FLAGS=-static \
+        -DVANTREL_EDITOR=ON -DVANTREL_EDITOR_WINDOWS=OFF -DVANTREL_GAUGES=ON -DVANTREL_BENCH=OFF \
         -DVANTREL_TESTS="$tests" -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE_EMULATOR" >&2 &&
         cmake --build "$ROOT/build-win$bits" --parallel 2 >&2
 }
