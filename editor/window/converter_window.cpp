@@ -1,6 +1,5 @@
 #include "converter_window.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +10,7 @@
 
 #include "convert_folder.h"
 #include "event_pump.h"
+#include "launcher_return.h"
 #include "text_codec.h"
 
 namespace vantrel {
@@ -138,14 +138,7 @@ void ConverterWindow::showReport(const ConversionReport& report) {
 }
 
 void ConverterWindow::closeEvent(QCloseEvent* event) {
-    if (running_) {
-        event->ignore();
-        return;
-    }
-    if (launcher_) {
-        launcher_->show();
-    }
-    event->accept();
+    CloseBackToLauncher(event, running_, launcher_);
 }
 
 }  // namespace vantrel

@@ -1,8 +1,6 @@
 #include "editor_window.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +14,7 @@
 
 #include "airport_catalogue.h"
 #include "event_pump.h"
+#include "launcher_return.h"
 #include "load_window.h"
 #include "procedure_entry.h"
 #include "procedure_file.h"
@@ -359,16 +358,9 @@ void EditorWindow::Text2_Change() {
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
-    // A search runs to its end: it is quick, and it keeps the cache whole.
-    if (searching_) {
-        event->ignore();
-        return;
-    }
-    // Nothing to save: every change was written when it was made.
-    if (launcher_) {
-        launcher_->show();
-    }
-    event->accept();
+    // Nothing to save: every change was written when it was made. A search runs to its end: it is
+    // quick, and it keeps the cache whole.
+    CloseBackToLauncher(event, searching_, launcher_);
 }
 
 }  // namespace vantrel
