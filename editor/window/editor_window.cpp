@@ -57,7 +57,7 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect rect) {
 struct MenuItem {
     const char* name;
     const char* caption;
-    void (EditorWindow::*command)() = nullptr;  // none yet for items of later commands
+    void (EditorWindow::*command)();
 };
 
 QMenu* MakeMenu(EditorWindow* window, const char* name, const char* title,
@@ -67,9 +67,7 @@ QMenu* MakeMenu(EditorWindow* window, const char* name, const char* title,
     for (const MenuItem& item : items) {
         QAction* action = menu->addAction(item.caption);
         action->setObjectName(item.name);
-        if (item.command) {
-            QObject::connect(action, &QAction::triggered, window, item.command);
-        }
+        QObject::connect(action, &QAction::triggered, window, item.command);
     }
     return menu;
 }
@@ -239,13 +237,15 @@ void EditorWindow::createMenus() {
                        {{"mnuEditSTAR", "Edit Selected", &EditorWindow::mnuEditSTAR_Click},
                         {"mnuNewSTAR", "Add New STAR", &EditorWindow::mnuNewSTAR_Click},
                         {"mnuDelSTAR", "Delete Selected", &EditorWindow::mnuDelSTAR_Click}});
-    mnuLEG = MakeMenu(this, "mnuLEG", "MenuLEG",
-                      {{"mnuEditLeg", "Edit Selected", &EditorWindow::mnuEditLeg_Click},
-                       {"mnuNewFIX", "Add New FIX", &EditorWindow::mnuNewFIX_Click},
-                       {"mnuDelLEG", "Delete Selected", &EditorWindow::mnuDelLEG_Click},
-                       {"mnuPBDWP", "Place/Bearing/Distance WP from here"}});
-    mnuFinder = MakeMenu(this, "mnuFinder", "MenuFinder",
-                         {{"mnuPBD", "Place/Bearing/Distance WP from here"}});
+    mnuLEG = MakeMenu(
+        this, "mnuLEG", "MenuLEG",
+        {{"mnuEditLeg", "Edit Selected", &EditorWindow::mnuEditLeg_Click},
+         {"mnuNewFIX", "Add New FIX", &EditorWindow::mnuNewFIX_Click},
+         {"mnuDelLEG", "Delete Selected", &EditorWindow::mnuDelLEG_Click},
+         {"mnuPBDWP", "Place/Bearing/Distance WP from here", &EditorWindow::mnuPBDWP_Click}});
+    mnuFinder =
+        MakeMenu(this, "mnuFinder", "MenuFinder",
+                 {{"mnuPBD", "Place/Bearing/Distance WP from here", &EditorWindow::mnuPBD_Click}});
     AttachPopup(List1, mnuAirport);
     AttachPopup(List2, mnuSID);
     AttachPopup(List3, mnuSTAR);

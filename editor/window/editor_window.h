@@ -24,6 +24,7 @@ class QTreeWidget;
 namespace vantrel {
 
 class FixDialog;
+class PbdDialog;
 class ProcedureDialog;
 
 class EditorWindow : public QWidget {
@@ -76,6 +77,10 @@ class EditorWindow : public QWidget {
     void List4_DblClick();
     void Combo1_Click();
 
+    // Place/bearing/distance calculator: opens frmPBD from the selected result line or leg.
+    void mnuPBD_Click();
+    void mnuPBDWP_Click();
+
     // Longest time between two processed event batches during the last search.
     qint64 searchLongestGapMs() const { return searchLongestGapMs_; }
 
@@ -109,6 +114,9 @@ class EditorWindow : public QWidget {
     bool insertNavRecord(const QString& record);
     void addToHistory(const QString& record);
 
+    void openPbdDialog(LegRow source);
+    void pbdDialogOk(PbdDialog* dialog);
+
     std::vector<LegRow> shownLegs() const;
     void showLegs(const std::vector<LegRow>& legs);
     int selectedLeg() const;
@@ -119,6 +127,8 @@ class EditorWindow : public QWidget {
     qint64 loadLongestGapMs_ = 0;
     qint64 searchLongestGapMs_ = 0;
     bool searching_ = false;
+    // The known point of the calculator: name, latitude and longitude texts.
+    LegRow pbdSource_;
 
     QLineEdit* Text2;
     QListWidget* List1;

@@ -14,58 +14,16 @@
 #include <QtTest>
 
 #include "edit_messages.h"
-#include "editor_session.h"
+#include "finder_session.h"
 
 using namespace vantrel;
 using namespace vantrel::testing;
 
 namespace {
 
-const char* const kWaypoints =
-    "ABETI|46720000|18880000|LH\r\n"
-    "KOVEK|47000000|19000000|LH\r\n"
-    "SHORT|47100000\r\n";
-const char* const kNavaids =
-    "KOVEK|KOVEK NDB|387.0|2|0|40|47000000|19000000|300|LH\r\n"
-    "BKS|BEKESCSABA|112.20|1|1|130|46672222|21160000|300|LH\r\n";
 const char* const kAbeti = "ABETI|46720000|18880000|LH   -   [INTERSECTION]";
 const char* const kBks = "BKS|46672222|21160000|BEKESCSABA - LH   -   [VOR]";
 const std::string kCptHeader = "\r\nP|CPT3F|27L| |0|0|\r\n" + Leg("CPT", "51487000", "-1219000");
-
-// The editor on a folder with navigation data, the EGLL SID CPT3F shown.
-struct Finder : Editor {
-    QComboBox* box = Child<QComboBox>(window, "Combo1");
-    QListWidget* results = Child<QListWidget>(window, "List4");
-    QFrame* notice = Child<QFrame>(window, "Frame1");
-
-    explicit Finder(bool showProcedure = true) {
-        session.folder.write("waypoints.txt", kWaypoints);
-        session.folder.write("navaids.txt", kNavaids);
-        if (showProcedure) {
-            selectAirport("EGLL");
-            sids->setCurrentRow(0);
-        }
-    }
-    void search(const QString& typed) {
-        box->lineEdit()->clear();
-        QTest::keyClicks(box->lineEdit(), typed);
-        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-    }
-    void doubleClick(int row) {
-        QListWidgetItem* item = results->item(row);
-        const QPoint at = results->visualItemRect(item).center();
-        QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, at);
-    }
-    QStringList history() const {
-        QStringList entries;
-        for (int i = 0; i < box->count(); ++i) {
-            entries << box->itemText(i);
-        }
-        return entries;
-    }
-    std::string sid() const { return file("sid/EGLL.txt"); }
-};
 
 }  // namespace
 
