@@ -55,9 +55,9 @@ long long OrderOfMagnitude(std::string_view number) {
     if (firstSignificant == std::string_view::npos) {
         return -1;  // zero cannot be out of range; treat as tiny
     }
-    long long order = firstSignificant < point
-                          ? static_cast<long long>(point - firstSignificant)
-                          : -static_cast<long long>(firstSignificant - point - 1);
+    const long long order = firstSignificant < point
+                                ? static_cast<long long>(point - firstSignificant)
+                                : -static_cast<long long>(firstSignificant - point - 1);
     if (exponentAt == std::string_view::npos) {
         return order;
     }
