@@ -132,7 +132,8 @@ check_gauge_zip() {
 
 # check_packages DIST: checks the three packages in DIST; prints what passed or failed.
 check_packages() {
-    local dist=$1 scratch deb tarball zip status=0
+    local dist scratch deb tarball zip status=0
+    dist=$(cd "$1" && pwd) || return 1
     scratch=$(mktemp -d /tmp/vantrel-packages.XXXXXX)
     mkdir "$scratch/deb" "$scratch/zip"
     if deb=$(only_file "$dist/vantrel_*.deb") && tarball=$(only_file "$dist/vantrel-*.tar.gz") &&
