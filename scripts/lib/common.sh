@@ -4,11 +4,12 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD=${VANTREL_BUILD_DIR:-$ROOT/build}
 
-# What the editor, its tests and the native gauge builds need on Debian 12.
+# What the editor, its tests and the native gauge builds need on Debian 12 (librsvg2-bin draws the
+# editor's PNG icon from its SVG).
 VANTREL_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev googletest libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev librsvg2-bin
     xvfb xauth fonts-dejavu-core
 )
 

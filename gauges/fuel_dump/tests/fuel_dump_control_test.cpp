@@ -10,9 +10,6 @@
 namespace fuel_dump_test {
 namespace {
 
-// Level units one update takes at rate 10 over 0.1 s.
-constexpr std::uint32_t kTenthAtRateTen = 1398;
-
 using FuelDumpControl = FuelDumpModule;
 
 std::string section(const char* name, const std::string& keys) {

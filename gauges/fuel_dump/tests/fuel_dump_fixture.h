@@ -27,6 +27,8 @@ constexpr std::uint32_t kUnitsSetting = 0x0C18;
 
 constexpr int kTanks = 11;
 constexpr std::uint32_t kFull = 8388608;
+// Level units one update takes from a tank of capacity 100 at rate 10 over 0.1 s.
+constexpr std::uint32_t kTenthAtRateTen = 1398;
 
 struct Tank {
     const char* key;

@@ -1,6 +1,7 @@
 // The built qvt_xml_config module driven through the stand-in panel host: its gauge record,
 // restoring variables from the INI file at installation, storing them at disconnection, the
-// default file, one load per module lifetime, and exact values across a restart.
+// default file, one load per module lifetime, exact values across a restart, and the example file
+// shipped with the module.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -16,6 +17,7 @@
 #include <string>
 
 #include "panel_host_stand_in.h"
+#include "win32_calls.h"
 
 namespace fs = std::filesystem;
 
@@ -135,6 +137,29 @@ TEST_F(XmlConfigModule, DisconnectionStoresAllHundredValues) {
         }
     }
     EXPECT_EQ(read_file(ini), expected);
+}
+
+TEST_F(XmlConfigModule, ExampleFileHoldsEveryKeyAtItsDefault) {
+    // A copy: the module stores the values into the file it loaded.
+    fs::copy_file(QVT_XML_CONFIG_EXAMPLE_INI, ini);
+    for (int index = 0; index < 100; ++index) {
+        char key[16];
+        char text[64];
+        std::snprintf(key, sizeof key, "LVar_%02d", index);
+        GetPrivateProfileStringA("LVars", key, "(missing)", text, sizeof text,
+                                 ini.string().c_str());
+        EXPECT_EQ(std::string(text), "") << key;
+        std::snprintf(key, sizeof key, "Value_%02d", index);
+        GetPrivateProfileStringA("Floats", key, "(missing)", text, sizeof text,
+                                 ini.string().c_str());
+        EXPECT_EQ(std::string(text), "0") << key;
+    }
+    install(ini.string());
+    const auto variables = host->named_variables();
+    ASSERT_EQ(variables.size(), 100u);
+    for (int index = 0; index < 100; ++index) {
+        EXPECT_EQ(variables[index], std::make_pair(default_name(index), 0.0));
+    }
 }
 
 TEST_F(XmlConfigModule, EmptyParameterTextUsesTheDefaultFileUnderGauges) {
