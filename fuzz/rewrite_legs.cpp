@@ -16,17 +16,9 @@ std::vector<LegRow> FuzzedLegs(const std::vector<std::string_view>& lines) {
     std::vector<LegRow> legs;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string line = Without(lines[i], "\r");
-        std::vector<std::string> texts;
-        for (std::string_view rest = line;;) {
-            const std::size_t bar = rest.find('|');
-            texts.emplace_back(rest.substr(0, bar));
-            if (bar == std::string_view::npos) {
-                break;
-            }
-            rest.remove_prefix(bar + 1);
-        }
+        auto texts = ModelFields(line);
         texts.resize(3);
-        legs.push_back({texts[0], texts[1], texts[2]});
+        legs.push_back({std::string(texts[0]), std::string(texts[1]), std::string(texts[2])});
     }
     return legs;
 }
