@@ -58,7 +58,10 @@ PbdPoint ComputePbdPoint(std::string_view sourceLatitude, std::string_view sourc
     const double t = ReadLenientNumber(track);
     const double course = DegToRad(t * -1);
     const double latitude1 = DegToRad(*latitudeText / 1000000);
-    const double longitude1 = DegToRad(*longitudeText / 1000000);
+    // A longitude of whole turns more (or an absurdly large one) is reduced to one turn first,
+    // exactly: the wrap of step 8 works on rounded values and would turn the digits that are lost
+    // in a huge angle into an arbitrary longitude. Longitudes within one turn stay as they are.
+    const double longitude1 = DegToRad(std::fmod(*longitudeText / 1000000, 360));
 
     const double s = std::sin(latitude1) * std::cos(arc) +
                      (std::sin(arc) * std::cos(latitude1)) * std::cos(course);

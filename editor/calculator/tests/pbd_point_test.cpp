@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <string>
 
 namespace vantrel {
 namespace {
@@ -102,6 +104,20 @@ TEST(PbdPointLine, RefusesATrackOrDistanceBeyondAnyNumber) {
     // Large but finite numbers are used as they are.
     EXPECT_EQ(ComputePbdPoint("0", "0", "1e300", "1e300", "X").problem, PbdProblem::None);
     EXPECT_EQ(ComputePbdPoint("0", "0", "-400", "-30", "X").problem, PbdProblem::None);
+}
+
+TEST(PbdPointLine, TakesASourceLongitudeOfManyTurnsAsTheLongitudeItStandsFor) {
+    for (const std::string longitude : {"739000000", "-701000000"}) {  // 19 + 720, 19 - 720
+        EXPECT_EQ(ComputePbdPoint("47000000", longitude, "90", "60", "X").record,
+                  "X|46990642|20466108|   -   [PBD] HDG: 90 DIST: 60")
+            << longitude;
+    }
+    // Far beyond the precision of a double: still a longitude on the earth, not rounding noise.
+    const std::string record =
+        ComputePbdPoint("0", "-60222222222222222222222222222222222222222", "0", "5142", "X").record;
+    const std::size_t start = record.find('|', 2) + 1;
+    const double longitude = std::stod(record.substr(start, record.find('|', start) - start));
+    EXPECT_LE(std::fabs(longitude), 180000000) << record;
 }
 
 TEST(PbdPointLine, ReachesThePolesWithoutFailing) {
