@@ -23,10 +23,9 @@ constexpr double kSelectedRadius = 7;
 // Least distance between two grid lines, in pixels, so that their labels do not collide.
 constexpr double kLatitudeLineGap = 60;
 constexpr double kLongitudeLineGap = 90;
-constexpr int kGridStepsMinutes[] = {1,   2,   5,   10,   15,   20,   30,   60,   120,
+constexpr int kGridStepsMinutes[] = {1,   2,   5,   10,   15,   20,   30,   60,  120,
                                      300, 600, 900, 1200, 1800, 2700, 3600, 5400};
-constexpr double kScaleLengthsNm[] = {1,   2,   5,    10,   20,   50,   100,
-                                      200, 500, 1000, 2000, 5000, 10000};
+constexpr double kScaleLengthsNm[] = {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000};
 constexpr const char* kDegree = "\u00b0";
 
 QFont MapFont(double points, bool bold = false) {
@@ -86,10 +85,9 @@ void DrawGrid(QPainter& painter, const MapProjection& projection, const QRectF& 
     const QRgb labelColour = 0xff6b7280;
 
     const int latStep = GridStepMinutes(projection.pixelsPerDegree(), kLatitudeLineGap);
-    const long long southMost =
-        std::max(-5400LL, static_cast<long long>(std::ceil((centre.latitude - halfLat) * 60 /
-                                                           latStep)) *
-                              latStep);
+    const long long southMost = std::max(
+        -5400LL,
+        static_cast<long long>(std::ceil((centre.latitude - halfLat) * 60 / latStep)) * latStep);
     const double northMost = std::min(90.0, centre.latitude + halfLat) * 60;
     for (long long minutes = southMost; minutes <= northMost; minutes += latStep) {
         const double y = projection.toPixel({minutes / 60.0, centre.longitude}).y();
@@ -227,7 +225,8 @@ PlacedLegs PlaceLegs(const std::vector<LegRow>& legs) {
         }
         const QString name = legs[i].name.empty() ? QString() : " (" + ToQt(legs[i].name) + ")";
         placed.unusable.push_back(
-            {row, QString("Row %1%2 not drawn: %3").arg(row + 1).arg(name, ToQt(position.problem))});
+            {row,
+             QString("Row %1%2 not drawn: %3").arg(row + 1).arg(name, ToQt(position.problem))});
     }
     return placed;
 }
@@ -265,9 +264,9 @@ double MapProjection::unwrapped(double longitude) const {
 
 QPointF MapProjection::toPixel(GeoPoint point) const {
     const QPointF middle = area_.center();
-    return {middle.x() + (unwrapped(point.longitude) - centre_.longitude) *
-                             pixelsPerLongitudeDegree(),
-            middle.y() - (point.latitude - centre_.latitude) * pixelsPerDegree_};
+    return {
+        middle.x() + (unwrapped(point.longitude) - centre_.longitude) * pixelsPerLongitudeDegree(),
+        middle.y() - (point.latitude - centre_.latitude) * pixelsPerDegree_};
 }
 
 QRectF MapArea(QSize pictureSize) {

@@ -108,11 +108,10 @@ void MapWindow::Command1_Click() {
     if (out.open(QIODevice::WriteOnly) && picture().save(&out, "PNG") && out.commit()) {
         return;
     }
-    context_.prompts.message(
-        this,
-        "The picture could not be written to " + QDir::toNativeSeparators(file) + ": " +
-            out.errorString(),
-        kSaveTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+    context_.prompts.message(this,
+                             "The picture could not be written to " +
+                                 QDir::toNativeSeparators(file) + ": " + out.errorString(),
+                             kSaveTitle, PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 }  // namespace vantrel

@@ -29,8 +29,7 @@ PromptAnswer ScriptedPrompts::message(QWidget*, const QString& text, const QStri
 
 QString ScriptedPrompts::input(QWidget*, const QString& prompt, const QString& title,
                                const QString& defaultText) {
-    shown_.push_back(
-        {true, prompt, title, PromptButtons::OkCancel, PromptIcon::None, defaultText});
+    shown_.push_back({true, prompt, title, PromptButtons::OkCancel, PromptIcon::None, defaultText});
     return NextAnswer(inputAnswers_);
 }
 
