@@ -10,11 +10,13 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vantrel {
 namespace {
 
 constexpr const char* kSaveTitle = "Save Picture";
+constexpr int kListedLines = 5;
 
 // Paints the map at its own size, so that the map grows with the window.
 class MapView : public QWidget {
@@ -56,8 +58,8 @@ MapWindow::MapWindow(AppContext& context) : context_(context) {
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
     List1->setStyleSheet("color: red;");
-    List1->setMaximumHeight(84);
     List1->setSelectionMode(QAbstractItemView::NoSelection);
+    List1->setFocusPolicy(Qt::NoFocus);
     List1->hide();
     Command1 = new QPushButton("Save Picture...", this);
     Command1->setObjectName("Command1");
@@ -85,6 +87,11 @@ void MapWindow::setContent(MapContent content) {
             bold.setBold(true);
             item->setFont(bold);
         }
+    }
+    // As high as its lines, up to five of them; it scrolls beyond that.
+    if (List1->count() > 0) {
+        List1->setFixedHeight(std::min(List1->count(), kListedLines) * List1->sizeHintForRow(0) +
+                              2 * List1->frameWidth());
     }
     List1->setVisible(List1->count() > 0);
     Picture1->update();
