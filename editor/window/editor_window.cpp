@@ -16,6 +16,7 @@
 #include "event_pump.h"
 #include "launcher_return.h"
 #include "load_window.h"
+#include "map_window.h"
 #include "procedure_entry.h"
 #include "procedure_file.h"
 #include "procedure_reader.h"
@@ -116,6 +117,7 @@ EditorWindow::EditorWindow(AppContext& context, QWidget* launcher)
 }
 
 EditorWindow::~EditorWindow() {
+    delete map_;
     delete dialog_;
 }
 
@@ -242,7 +244,12 @@ void EditorWindow::createMenus() {
         {{"mnuEditLeg", "Edit Selected", &EditorWindow::mnuEditLeg_Click},
          {"mnuNewFIX", "Add New FIX", &EditorWindow::mnuNewFIX_Click},
          {"mnuDelLEG", "Delete Selected", &EditorWindow::mnuDelLEG_Click},
-         {"mnuPBDWP", "Place/Bearing/Distance WP from here", &EditorWindow::mnuPBDWP_Click}});
+         {"mnuPBDWP", "Place/Bearing/Distance WP from here", &EditorWindow::mnuPBDWP_Click},
+         {"mnuShowMap", "Show Map", &EditorWindow::mnuShowMap_Click}});
+    // The map opens with Ctrl+M too, whenever the editor is the active window.
+    QAction* showMap = mnuLEG->findChild<QAction*>("mnuShowMap");
+    showMap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    addAction(showMap);
     mnuFinder =
         MakeMenu(this, "mnuFinder", "MenuFinder",
                  {{"mnuPBD", "Place/Bearing/Distance WP from here", &EditorWindow::mnuPBD_Click}});
@@ -348,6 +355,8 @@ void EditorWindow::showProcedure(ProcedureKind kind) {
     const std::vector<std::string> entries = ListTexts(list);
     showLegs(ReadLegs(ProcedureFilePath(context_.programFolder, kind, airport), entries[row],
                       OccurrenceNumber(entries, row)));
+    shownProcedureDeleted_ = false;
+    refreshMap();
 }
 
 void EditorWindow::Text2_Change() {

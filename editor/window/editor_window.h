@@ -24,6 +24,7 @@ class QTreeWidget;
 namespace vantrel {
 
 class FixDialog;
+class MapWindow;
 class PbdDialog;
 class ProcedureDialog;
 
@@ -81,6 +82,11 @@ class EditorWindow : public QWidget {
     void mnuPBD_Click();
     void mnuPBDWP_Click();
 
+    // Map preview: opens frmMap beside the editor, or brings it to the front; also Ctrl+M.
+    void mnuShowMap_Click();
+    // The open map preview; none when it is closed.
+    MapWindow* map() const;
+
     // Longest time between two processed event batches during the last search.
     qint64 searchLongestGapMs() const { return searchLongestGapMs_; }
 
@@ -117,6 +123,10 @@ class EditorWindow : public QWidget {
     void openPbdDialog(LegRow source);
     void pbdDialogOk(PbdDialog* dialog);
 
+    // Hands the map, when it is open, what the legs list and its label show now.
+    void refreshMap();
+    void placeBeside(QWidget* window) const;
+
     std::vector<LegRow> shownLegs() const;
     void showLegs(const std::vector<LegRow>& legs);
     int selectedLeg() const;
@@ -152,6 +162,9 @@ class EditorWindow : public QWidget {
     QMenu* mnuFinder;
 
     QPointer<QWidget> dialog_;
+    QPointer<MapWindow> map_;
+    // The procedure whose legs the list still shows has been deleted: the map shows none.
+    bool shownProcedureDeleted_ = false;
 };
 
 // Row of the selected entry of a list, -1 when none is selected.

@@ -152,6 +152,9 @@ void EditorWindow::deleteProcedure(ProcedureKind kind) {
     delete list->takeItem(row);
     list->setCurrentRow(-1);
     list->clearSelection();
+    // The selected procedure is the one whose legs are shown.
+    shownProcedureDeleted_ = true;
+    refreshMap();
 }
 
 }  // namespace vantrel

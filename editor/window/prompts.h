@@ -1,5 +1,5 @@
-// Every message box and input box of the editor goes through this interface, so that tests can
-// answer them in order and check the exact texts shown.
+// Every message box, input box and file chooser of the editor goes through this interface, so that
+// tests can answer them in order and check the exact texts shown.
 #pragma once
 
 #include <QString>
@@ -20,6 +20,10 @@ class Prompts {
     // The typed text; Cancel gives an empty text.
     virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
                           const QString& defaultText) = 0;
+    // The file name chosen to save to, `suggested` offered first; Cancel gives an empty text.
+    // `filter` is the chooser's file type filter ("PNG picture (*.png)").
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                 const QString& filter) = 0;
 };
 
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #include "qt_prompts.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -47,6 +48,11 @@ QString QtPrompts::input(QWidget* parent, const QString& prompt, const QString& 
     const QString text =
         QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &accepted);
     return accepted ? text : QString();
+}
+
+QString QtPrompts::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
 }  // namespace vantrel

@@ -1,4 +1,4 @@
-// The real prompts: QMessageBox and QInputDialog.
+// The real prompts: QMessageBox, QInputDialog and QFileDialog.
 #pragma once
 
 #include "prompts.h"
@@ -11,6 +11,8 @@ class QtPrompts : public Prompts {
                          PromptButtons buttons, PromptIcon icon) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                         const QString& filter) override;
 };
 
 }  // namespace vantrel

@@ -1,6 +1,18 @@
 #include "scripted_prompts.h"
 
 namespace vantrel {
+namespace {
+
+QString NextAnswer(std::deque<QString>& answers) {
+    if (answers.empty()) {
+        return {};
+    }
+    const QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace
 
 PromptAnswer ScriptedPrompts::message(QWidget*, const QString& text, const QString& title,
                                       PromptButtons buttons, PromptIcon icon) {
@@ -18,12 +30,14 @@ PromptAnswer ScriptedPrompts::message(QWidget*, const QString& text, const QStri
 QString ScriptedPrompts::input(QWidget*, const QString& prompt, const QString& title,
                                const QString& defaultText) {
     shown_.push_back({true, prompt, title, PromptButtons::OkCancel, PromptIcon::None, defaultText});
-    if (inputAnswers_.empty()) {
-        return {};
-    }
-    const QString answer = inputAnswers_.front();
-    inputAnswers_.pop_front();
-    return answer;
+    return NextAnswer(inputAnswers_);
+}
+
+QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& suggested,
+                                      const QString& filter) {
+    shown_.push_back(
+        {false, filter, title, PromptButtons::OkCancel, PromptIcon::None, suggested, true});
+    return NextAnswer(saveFileAnswers_);
 }
 
 }  // namespace vantrel

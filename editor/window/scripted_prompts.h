@@ -12,24 +12,28 @@ namespace vantrel {
 
 struct ShownPrompt {
     bool isInput = false;
-    QString text;  // message text, or the input box's prompt
+    QString text;  // message text, the input box's prompt, or the file chooser's filter
     QString title;
     PromptButtons buttons = PromptButtons::Ok;
     PromptIcon icon = PromptIcon::None;
-    QString defaultText;
+    QString defaultText;  // also the file name the chooser suggests
+    bool isSaveFile = false;
 };
 
 class ScriptedPrompts : public Prompts {
   public:
     void answerMessage(PromptAnswer answer) { messageAnswers_.push_back(answer); }
     void answerInput(const QString& text) { inputAnswers_.push_back(text); }
+    void answerSaveFile(const QString& fileName) { saveFileAnswers_.push_back(fileName); }
 
     // Without a scripted answer a message box gets OK when that is its only button and the
-    // refusing button (Cancel, No) otherwise; an input box gets an empty text.
+    // refusing button (Cancel, No) otherwise; an input box and a file chooser get an empty text.
     PromptAnswer message(QWidget* parent, const QString& text, const QString& title,
                          PromptButtons buttons, PromptIcon icon) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                         const QString& filter) override;
 
     const std::vector<ShownPrompt>& shown() const { return shown_; }
     void clearShown() { shown_.clear(); }
@@ -37,6 +41,7 @@ class ScriptedPrompts : public Prompts {
   private:
     std::deque<PromptAnswer> messageAnswers_;
     std::deque<QString> inputAnswers_;
+    std::deque<QString> saveFileAnswers_;
     std::vector<ShownPrompt> shown_;
 };
 

@@ -164,7 +164,8 @@ void NavigationTest::popupMenusHoldTheirItemsInOrder() {
          {{"mnuEditLeg", "Edit Selected"},
           {"mnuNewFIX", "Add New FIX"},
           {"mnuDelLEG", "Delete Selected"},
-          {"mnuPBDWP", "Place/Bearing/Distance WP from here"}}},
+          {"mnuPBDWP", "Place/Bearing/Distance WP from here"},
+          {"mnuShowMap", "Show Map"}}},
         {"mnuFinder", "MenuFinder", {{"mnuPBD", "Place/Bearing/Distance WP from here"}}},
     };
     for (const auto& expected : menus) {
