@@ -25,7 +25,7 @@ test_sanitized() {
         configure_sanitized || return 1
     fi
     cmake --build "$SANITIZE_BUILD" >&2 || return 1
-    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$SANITIZE_BUILD" --output-on-failure -j "$(nproc)" || result=1
     say "Sanitized tests $([ $result = 0 ] && echo passed || echo FAILED) in $((SECONDS - start)) s"
