@@ -93,8 +93,7 @@ RewriteStatus WriteRewrittenCopy(const std::filesystem::path& file,
 RewriteStatus WriteExtendedCopy(const std::filesystem::path& file,
                                 const std::filesystem::path& temporary,
                                 const std::vector<std::string>& lines, bool& temporaryMade) {
-    bool missing = false;
-    const std::optional<std::string> bytes = ReadFileBytes(file, missing);
+    const std::optional<std::string> bytes = ReadFileBytes(file);
     if (!bytes) {
         return RewriteStatus::FileError;
     }

@@ -123,11 +123,10 @@ void LineWriter::writeBytes(std::string_view bytes) {
     }
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, bool& missing) {
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
     std::FILE* in = OpenFile(file, "rb");
-    missing = !in && errno == ENOENT;
     if (!in) {
-        return missing ? std::optional<std::string>(std::string()) : std::nullopt;
+        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
     }
     std::string bytes;
     char chunk[kReadChunk];

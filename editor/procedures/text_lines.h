@@ -62,8 +62,8 @@ class LineWriter {
     bool failed_ = false;
 };
 
-// The file's bytes as they are. A missing file reads as empty and sets `missing`; no value when
-// the file exists but cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, bool& missing);
+// The file's bytes as they are. A missing file reads as empty; no value when the file exists but
+// cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
 
 }  // namespace vantrel
