@@ -1,6 +1,7 @@
 // Lets the caller show the progress of a conversion and keep its windows alive during it.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string_view>
 
@@ -11,6 +12,8 @@ struct ConversionObserver {
     std::function<void(std::string_view airportCode)> airportStarted;
     std::function<void()> betweenLines;  // at each procedure and each point line
     std::function<void()> nameDone;      // one step per listed file name, input or not
+    // A procedure file that cannot be written; its input file is then reported CannotWrite.
+    std::function<void(const std::filesystem::path& file)> notWritten;
 };
 
 }  // namespace vantrel

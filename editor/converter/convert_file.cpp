@@ -1,6 +1,7 @@
 #include "convert_file.h"
 
 #include <string>
+#include <utility>
 
 #include "airport_code.h"
 #include "converted_procedures.h"
@@ -189,11 +190,18 @@ FileOutcome ConvertFile(const std::filesystem::path& programFolder, std::string_
         case SidPassEnd::EndLineMet:
             break;
     }
-    const bool sidsStored =
-        StoreProcedures(sids, ProcedureFilePath(programFolder, ProcedureKind::Sid, code));
-    const bool starsStored =
-        StoreProcedures(stars, ProcedureFilePath(programFolder, ProcedureKind::Star, code));
-    return sidsStored && starsStored ? FileOutcome::Converted : FileOutcome::CannotWrite;
+    bool stored = true;
+    for (const auto& [kind, procedures] :
+         {std::pair{ProcedureKind::Sid, &sids}, std::pair{ProcedureKind::Star, &stars}}) {
+        const std::filesystem::path target = ProcedureFilePath(programFolder, kind, code);
+        if (!StoreProcedures(*procedures, target)) {
+            stored = false;
+            if (observer.notWritten) {
+                observer.notWritten(target);
+            }
+        }
+    }
+    return stored ? FileOutcome::Converted : FileOutcome::CannotWrite;
 }
 
 }  // namespace vantrel

@@ -15,13 +15,22 @@ ConversionReport ConvertFolder(const std::filesystem::path& programFolder,
         std::filesystem::create_directory(programFolder / FolderName(kind), ignored);
     }
     ConversionReport report;
+    std::vector<std::filesystem::path> notWritten;
+    ConversionObserver perFile = observer;
+    perFile.notWritten = [&notWritten, &observer](const std::filesystem::path& file) {
+        notWritten.push_back(file);
+        if (observer.notWritten) {
+            observer.notWritten(file);
+        }
+    };
     for (const std::string& name : fileNames) {
         if (name.find(".ss") != std::string::npos) {
-            const FileOutcome outcome = ConvertFile(programFolder, name, observer);
+            notWritten.clear();
+            const FileOutcome outcome = ConvertFile(programFolder, name, perFile);
             if (outcome == FileOutcome::Converted) {
                 ++report.converted;
             } else {
-                report.skipped.push_back({name, outcome});
+                report.skipped.push_back({name, outcome, notWritten});
             }
         }
         if (observer.nameDone) {

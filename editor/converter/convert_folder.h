@@ -15,6 +15,7 @@ namespace vantrel {
 struct SkippedFile {
     std::string fileName;
     FileOutcome reason;
+    std::vector<std::filesystem::path> notWritten;  // the procedure files that cannot be written
 
     bool operator==(const SkippedFile&) const = default;
 };

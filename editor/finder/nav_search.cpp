@@ -147,6 +147,8 @@ std::string_view NavSearchErrorText(NavSearchError error) {
             return "Error with opening or reading information from WAYPOINTS.TXT";
         case NavSearchError::Navaids:
             return "Error with opening or reading information from NAVAIDS.TXT";
+        case NavSearchError::Cache:
+            return "Error with opening or writing the search cache file CACHE.DAT";
         case NavSearchError::None:
             break;
     }
@@ -169,15 +171,17 @@ NavSearchResult SearchNavData(const std::filesystem::path& programFolder,
         return results.finish(NavSearchError::Waypoints);
     }
     CacheAppend cache(CachePath(programFolder));
-    if (!cache.isOpen() || !ScanWaypoints(waypoints, identifier, results, cache, batches)) {
+    if (!cache.isOpen()) {
+        return results.finish(NavSearchError::Cache);
+    }
+    if (!ScanWaypoints(waypoints, identifier, results, cache, batches)) {
         return results.finish(NavSearchError::Waypoints);
     }
     LineReader navaids(programFolder / "navaids.txt");
-    if (!navaids.isOpen() || !ScanNavaids(navaids, identifier, results, cache, batches) ||
-        !cache.commit()) {
+    if (!navaids.isOpen() || !ScanNavaids(navaids, identifier, results, cache, batches)) {
         return results.finish(NavSearchError::Navaids);
     }
-    return results.finish(NavSearchError::None);
+    return results.finish(cache.commit() ? NavSearchError::None : NavSearchError::Cache);
 }
 
 }  // namespace vantrel

@@ -10,7 +10,9 @@
 
 namespace vantrel {
 
-enum class NavSearchError { None, Waypoints, Navaids };
+// Which file stopped a search: a navigation file that cannot be read, or the search cache that
+// cannot be written.
+enum class NavSearchError { None, Waypoints, Navaids, Cache };
 
 // The message a window shows for a failed search.
 std::string_view NavSearchErrorText(NavSearchError error);

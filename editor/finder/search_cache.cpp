@@ -11,6 +11,12 @@ std::uintmax_t SizeOrZero(const std::filesystem::path& file) {
     return error ? 0 : size;
 }
 
+// A cache whose existence cannot be told counts as existing, so that it is never removed.
+bool MayExist(const std::filesystem::path& file) {
+    std::error_code error;
+    return std::filesystem::exists(file, error) || error;
+}
+
 }  // namespace
 
 std::filesystem::path CachePath(const std::filesystem::path& programFolder) {
@@ -19,7 +25,7 @@ std::filesystem::path CachePath(const std::filesystem::path& programFolder) {
 
 CacheAppend::CacheAppend(const std::filesystem::path& cacheFile)
     : file_(cacheFile),
-      existed_(std::filesystem::exists(cacheFile)),
+      existed_(MayExist(cacheFile)),
       formerSize_(SizeOrZero(cacheFile)),
       writer_(std::make_unique<LineWriter>(cacheFile, LineWriter::Mode::Append)) {}
 
@@ -60,9 +66,14 @@ void CacheAppend::restore() {
     }
 }
 
-void EmptySearchCache(const std::filesystem::path& programFolder) {
-    std::error_code ignored;
-    std::filesystem::remove(CachePath(programFolder), ignored);
+bool EmptySearchCache(const std::filesystem::path& programFolder) {
+    const std::filesystem::path cache = CachePath(programFolder);
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(cache, error);
+    if (!std::filesystem::exists(status)) {
+        return true;
+    }
+    return !std::filesystem::is_directory(status) && std::filesystem::remove(cache, error);
 }
 
 }  // namespace vantrel

@@ -43,7 +43,8 @@ class CacheAppend {
     bool done_ = false;
 };
 
-// Deletes the cache; a missing file or one that cannot be deleted is no error.
-void EmptySearchCache(const std::filesystem::path& programFolder);
+// Deletes the cache; a missing file is no error. False when the cache stays: it cannot be
+// deleted, or a folder stands in its place.
+bool EmptySearchCache(const std::filesystem::path& programFolder);
 
 }  // namespace vantrel

@@ -25,13 +25,7 @@ std::vector<std::string> OrdinaryFileNames(const std::filesystem::path& folder,
     std::vector<std::string> names;
     std::error_code error;
     std::filesystem::directory_iterator it(folder, error);
-    if (error) {
-        return names;
-    }
-    for (const std::filesystem::directory_iterator end; it != end; it.increment(error)) {
-        if (error) {
-            break;
-        }
+    for (const std::filesystem::directory_iterator end; !error && it != end; it.increment(error)) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError)) {
             continue;
@@ -43,6 +37,9 @@ std::vector<std::string> OrdinaryFileNames(const std::filesystem::path& folder,
         if (observer.betweenFiles && names.size() % 512 == 0) {
             observer.betweenFiles();
         }
+    }
+    if (error && error != std::errc::no_such_file_or_directory && observer.folderUnreadable) {
+        observer.folderUnreadable(folder);
     }
     std::vector<std::pair<std::string, std::string>> keyed;
     keyed.reserve(names.size());

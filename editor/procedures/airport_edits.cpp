@@ -16,11 +16,21 @@ std::string AddAirport(std::string_view typed) {
     return code;
 }
 
-void DeleteAirport(const std::filesystem::path& programFolder, std::string_view airport) {
+std::vector<std::filesystem::path> DeleteAirport(const std::filesystem::path& programFolder,
+                                                 std::string_view airport) {
+    std::vector<std::filesystem::path> notDeleted;
     for (ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
-        std::error_code ignored;
-        std::filesystem::remove(ProcedureFilePath(programFolder, kind, airport), ignored);
+        const std::filesystem::path file = ProcedureFilePath(programFolder, kind, airport);
+        std::error_code error;
+        const std::filesystem::file_status status = std::filesystem::symlink_status(file, error);
+        if (!std::filesystem::exists(status)) {
+            continue;
+        }
+        if (std::filesystem::is_directory(status) || !std::filesystem::remove(file, error)) {
+            notDeleted.push_back(file);
+        }
     }
+    return notDeleted;
 }
 
 std::optional<std::string> UnsafeFileNamePart(std::string_view code) {

@@ -7,15 +7,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantrel {
 
 // The row text for a typed airport code: the text upper-cased, blanks kept. No file is touched.
 std::string AddAirport(std::string_view typed);
 
-// Deletes the airport's SID file and STAR file where they exist; a file that is missing or
-// cannot be deleted is passed over.
-void DeleteAirport(const std::filesystem::path& programFolder, std::string_view airport);
+// Deletes the airport's SID file and STAR file where they exist; a missing file is passed over.
+// Returns what stands at the files' places and could not be deleted; a folder standing there is
+// not deleted.
+std::vector<std::filesystem::path> DeleteAirport(const std::filesystem::path& programFolder,
+                                                 std::string_view airport);
 
 // The first part of `code` that a file name of its own cannot hold, as a text to show the user:
 // "/", "\", "..", one of : * ? " < > |, or "a control character". No value for a safe code.

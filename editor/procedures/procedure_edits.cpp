@@ -52,13 +52,7 @@ RewriteStatus AddProcedure(const std::filesystem::path& programFolder, Procedure
     const std::filesystem::path file = ProcedureFilePath(programFolder, kind, airport);
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
-    LineWriter out(file, LineWriter::Mode::Append);
-    if (!out.isOpen()) {
-        return RewriteStatus::FileError;
-    }
-    out.write("");
-    out.write(HeaderRecord(TrimBlanks(name), TrimBlanks(runway)));
-    return out.close() ? RewriteStatus::Done : RewriteStatus::FileError;
+    return AppendLines(file, {"", HeaderRecord(TrimBlanks(name), TrimBlanks(runway))});
 }
 
 }  // namespace vantrel

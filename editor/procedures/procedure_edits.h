@@ -38,7 +38,8 @@ RewriteStatus ModifyProcedure(const std::filesystem::path& programFolder,
                               std::string_view runway);
 
 // Appends an empty line and the new header (name and runway trimmed) to the airport's file,
-// creating the file and its folder when missing. Done or FileError.
+// creating the file and its folder when missing. The file is replaced as a whole, as every other
+// change replaces it, so that an interrupted addition leaves the former file. Done or FileError.
 RewriteStatus AddProcedure(const std::filesystem::path& programFolder, ProcedureKind kind,
                            std::string_view airport, std::string_view name,
                            std::string_view runway);

@@ -15,9 +15,21 @@ bool IsHeaderOf(std::string_view line, const EntryParts& target) {
            TrimBlanks(fields[2]) == target.runway;
 }
 
+ReadStatus StatusOf(const LineReader& reader) {
+    if (!reader.isOpen()) {
+        return reader.missing() ? ReadStatus::Missing : ReadStatus::Failed;
+    }
+    return reader.failed() ? ReadStatus::Failed : ReadStatus::Read;
+}
+
 }  // namespace
 
 std::vector<std::string> ReadProcedureList(const std::filesystem::path& file) {
+    ReadStatus ignored;
+    return ReadProcedureList(file, ignored);
+}
+
+std::vector<std::string> ReadProcedureList(const std::filesystem::path& file, ReadStatus& status) {
     std::vector<std::string> entries;
     LineReader reader(file);
     std::string line;
@@ -36,6 +48,7 @@ std::vector<std::string> ReadProcedureList(const std::filesystem::path& file) {
             break;
         }
     }
+    status = StatusOf(reader);
     return entries;
 }
 
@@ -58,9 +71,16 @@ std::optional<std::string> FindProcedureHeader(
 
 std::vector<LegRow> ReadLegs(const std::filesystem::path& file, std::string_view entry,
                              int occurrence) {
+    ReadStatus ignored;
+    return ReadLegs(file, entry, occurrence, ignored);
+}
+
+std::vector<LegRow> ReadLegs(const std::filesystem::path& file, std::string_view entry,
+                             int occurrence, ReadStatus& status) {
     std::vector<LegRow> legs;
     LineReader reader(file);
     if (!reader.isOpen() || !FindProcedureHeader(reader, entry, occurrence)) {
+        status = StatusOf(reader);
         return legs;
     }
     std::string line;
@@ -76,6 +96,7 @@ std::vector<LegRow> ReadLegs(const std::filesystem::path& file, std::string_view
             break;
         }
     }
+    status = StatusOf(reader);
     return legs;
 }
 

@@ -56,9 +56,11 @@ void ProcedureBlock::copyTail(LineWriter& out) {
 namespace {
 
 // Writes the new content of `file` into `temporary`; both files are closed on return.
+// `temporaryMade` tells whether the temporary file was created (or emptied) here.
 RewriteStatus WriteRewrittenCopy(const std::filesystem::path& file,
                                  const std::filesystem::path& temporary, std::string_view entry,
-                                 int occurrence, const BlockOperation& operation) {
+                                 int occurrence, const BlockOperation& operation,
+                                 bool& temporaryMade) {
     LineReader reader(file);
     if (!reader.isOpen()) {
         return RewriteStatus::FileMissing;
@@ -67,6 +69,7 @@ RewriteStatus WriteRewrittenCopy(const std::filesystem::path& file,
     if (!out.isOpen()) {
         return RewriteStatus::FileError;
     }
+    temporaryMade = true;
     RewriteStatus status = RewriteStatus::Done;
     auto header = FindProcedureHeader(reader, entry, occurrence,
                                       [&out](const std::string& line) { out.write(line); });
@@ -86,20 +89,57 @@ RewriteStatus WriteRewrittenCopy(const std::filesystem::path& file,
     return status;
 }
 
+// Writes the bytes of `file` followed by the lines into `temporary`, which is closed on return.
+RewriteStatus WriteExtendedCopy(const std::filesystem::path& file,
+                                const std::filesystem::path& temporary,
+                                const std::vector<std::string>& lines, bool& temporaryMade) {
+    const std::optional<std::string> bytes = ReadFileBytes(file);
+    if (!bytes) {
+        return RewriteStatus::FileError;
+    }
+    LineWriter out(temporary, LineWriter::Mode::Truncate);
+    if (!out.isOpen()) {
+        return RewriteStatus::FileError;
+    }
+    temporaryMade = true;
+    out.writeBytes(*bytes);
+    for (const std::string& line : lines) {
+        out.write(line);
+    }
+    return out.close() ? RewriteStatus::Done : RewriteStatus::FileError;
+}
+
+// Puts the temporary file in the place of `file` when the copy is complete, and otherwise removes
+// it if it was made here: something else of that name, a folder say, is not touched.
+RewriteStatus Finish(RewriteStatus status, const std::filesystem::path& temporary,
+                     bool temporaryMade, const std::filesystem::path& file) {
+    if (status == RewriteStatus::Done && !ReplaceFile(temporary, file)) {
+        status = RewriteStatus::FileError;
+    }
+    if (status != RewriteStatus::Done && temporaryMade) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+    }
+    return status;
+}
+
 }  // namespace
 
 RewriteStatus RewriteProcedure(const std::filesystem::path& file, std::string_view entry,
                                int occurrence, const BlockOperation& operation) {
     const std::filesystem::path temporary = SiblingWithExtension(file, ".tmp");
-    RewriteStatus status = WriteRewrittenCopy(file, temporary, entry, occurrence, operation);
-    if (status == RewriteStatus::Done && !ReplaceFile(temporary, file)) {
-        status = RewriteStatus::FileError;
-    }
-    if (status != RewriteStatus::Done && status != RewriteStatus::FileMissing) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-    }
-    return status;
+    bool temporaryMade = false;
+    const RewriteStatus status =
+        WriteRewrittenCopy(file, temporary, entry, occurrence, operation, temporaryMade);
+    return Finish(status, temporary, temporaryMade, file);
+}
+
+RewriteStatus AppendLines(const std::filesystem::path& file,
+                          const std::vector<std::string>& lines) {
+    const std::filesystem::path temporary = SiblingWithExtension(file, ".tmp");
+    bool temporaryMade = false;
+    const RewriteStatus status = WriteExtendedCopy(file, temporary, lines, temporaryMade);
+    return Finish(status, temporary, temporaryMade, file);
 }
 
 bool ReplaceFile(const std::filesystem::path& replacement, const std::filesystem::path& target) {

@@ -2,7 +2,7 @@
 // are copied to a ".tmp" file beside it, an operation writes what takes the procedure's place,
 // the rest of the file is copied unchanged, and the ".tmp" file then replaces the procedure file
 // in one atomic rename. A rewrite that cannot be completed leaves the procedure file untouched and
-// removes its ".tmp" file.
+// removes the ".tmp" file it made.
 #pragma once
 
 #include <filesystem>
@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "text_lines.h"
 
@@ -49,6 +50,10 @@ using BlockOperation = std::function<void(ProcedureBlock& block, LineWriter& out
 
 RewriteStatus RewriteProcedure(const std::filesystem::path& file, std::string_view entry,
                                int occurrence, const BlockOperation& operation);
+
+// Replaces the file, in the same way, by its bytes as they are followed by the lines, each ending
+// with CR LF. A missing file counts as empty; its folder must exist. Done or FileError.
+RewriteStatus AppendLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
 // Puts `replacement` in the place of `target` in one step, so that a crash at any moment leaves
 // either the old or the new file whole.

@@ -25,14 +25,19 @@ bool HasFileNamedExactly(const std::filesystem::path& folder, const std::filesys
 }
 
 // Copies `file` to `repaired` with every line feed inside a line turned into CR LF; `changed`
-// tells whether any was found. False when reading or writing failed.
+// tells whether any was found, `repairedMade` whether the copy was created here. False when
+// reading or writing failed.
 bool WriteRepairedCopy(const std::filesystem::path& file, const std::filesystem::path& repaired,
-                       bool& changed) {
+                       bool& changed, bool& repairedMade) {
     LineReader reader(file);
-    LineWriter out(repaired, LineWriter::Mode::Truncate);
-    if (!reader.isOpen() || !out.isOpen()) {
+    if (!reader.isOpen()) {
         return false;
     }
+    LineWriter out(repaired, LineWriter::Mode::Truncate);
+    if (!out.isOpen()) {
+        return false;
+    }
+    repairedMade = true;
     changed = false;
     std::string line;
     while (reader.next(line)) {
@@ -57,12 +62,16 @@ RepairOutcome RepairSeparators(const std::filesystem::path& programFolder, Proce
     }
     const std::filesystem::path repaired = SiblingWithExtension(file, ".txt2");
     bool changed = false;
-    const bool written = WriteRepairedCopy(file, repaired, changed);
+    bool repairedMade = false;
+    const bool written = WriteRepairedCopy(file, repaired, changed, repairedMade);
     if (written && changed && ReplaceFile(repaired, file)) {
         return RepairOutcome::FileModified;
     }
-    std::error_code ignored;
-    std::filesystem::remove(repaired, ignored);
+    // Something else of the copy's name, a folder say, is not touched.
+    if (repairedMade) {
+        std::error_code ignored;
+        std::filesystem::remove(repaired, ignored);
+    }
     return written && !changed ? RepairOutcome::FileCorrect : RepairOutcome::Failed;
 }
 

@@ -1,5 +1,6 @@
 #include "text_lines.h"
 
+#include <cerrno>
 #include <cstring>
 
 #ifdef _WIN32
@@ -34,8 +35,10 @@ bool SyncToDisk(std::FILE* file) {
 
 }  // namespace
 
-LineReader::LineReader(const std::filesystem::path& file)
-    : file_(OpenFile(file, "rb")), buffer_(kReadChunk) {}
+LineReader::LineReader(const std::filesystem::path& file) : buffer_(kReadChunk) {
+    file_ = OpenFile(file, "rb");
+    missing_ = !file_ && errno == ENOENT;
+}
 
 LineReader::~LineReader() {
     if (file_) {
@@ -110,14 +113,30 @@ LineWriter::~LineWriter() {
 }
 
 void LineWriter::write(std::string_view line) {
-    if (!file_) {
+    writeBytes(line);
+    writeBytes("\r\n");
+}
+
+void LineWriter::writeBytes(std::string_view bytes) {
+    if (!file_ || std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         failed_ = true;
-        return;
     }
-    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() ||
-        std::fwrite("\r\n", 1, 2, file_) != 2) {
-        failed_ = true;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
+    std::FILE* in = OpenFile(file, "rb");
+    if (!in) {
+        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
     }
+    std::string bytes;
+    char chunk[kReadChunk];
+    std::size_t read;
+    while ((read = std::fread(chunk, 1, sizeof chunk, in)) > 0) {
+        bytes.append(chunk, read);
+    }
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    return failed ? std::nullopt : std::optional<std::string>(std::move(bytes));
 }
 
 bool LineWriter::close() {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,8 @@ class LineReader {
     LineReader& operator=(const LineReader&) = delete;
 
     bool isOpen() const { return file_ != nullptr; }
+    // True when the file could not be opened because it does not exist.
+    bool missing() const { return missing_; }
     // Reads the next line without its line end; false at the end of the file or on a read error.
     bool next(std::string& line);
     // The same without a copy: the view stays valid until the next call.
@@ -34,6 +37,7 @@ class LineReader {
     std::string spanning_;  // a line that runs across two buffer fills
     std::size_t position_ = 0;
     std::size_t length_ = 0;
+    bool missing_ = false;
     bool failed_ = false;
 };
 
@@ -48,6 +52,8 @@ class LineWriter {
     bool isOpen() const { return file_ != nullptr; }
     // Writes the text followed by CR LF.
     void write(std::string_view line);
+    // Writes the bytes as they are.
+    void writeBytes(std::string_view bytes);
     // Flushes the data to the disk and closes the file; false when any write failed.
     bool close();
 
@@ -55,5 +61,9 @@ class LineWriter {
     std::FILE* file_ = nullptr;
     bool failed_ = false;
 };
+
+// The file's bytes as they are. A missing file reads as empty; no value when the file exists but
+// cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
 
 }  // namespace vantrel

@@ -5,14 +5,16 @@
 #include <QTreeWidget>
 
 #include "airport_edits.h"
+#include "edit_messages.h"
 #include "editor_window.h"
+#include "procedure_file.h"
 #include "separator_repair.h"
 #include "text_codec.h"
 
 namespace vantrel {
 namespace {
 
-QString ReportLine(RepairOutcome outcome, ProcedureKind kind) {
+QString ReportLine(RepairOutcome outcome, ProcedureKind kind, const QString& file) {
     const QString procedures = kind == ProcedureKind::Sid ? "SIDs" : "STARs";
     switch (outcome) {
         case RepairOutcome::NoFile:
@@ -25,8 +27,8 @@ QString ReportLine(RepairOutcome outcome, ProcedureKind kind) {
         case RepairOutcome::Failed:
             break;
     }
-    return "There are " + procedures +
-           " for this airport but the file could not be modified; it keeps its former content.";
+    return "There are " + procedures + " for this airport but the file " + file +
+           " could not be modified; it keeps its former content.";
 }
 
 }  // namespace
@@ -57,7 +59,20 @@ void EditorWindow::mnuDelSelectedAirport_Click() {
                                  PromptIcon::None) != PromptAnswer::Ok) {
         return;
     }
-    DeleteAirport(context_.programFolder, FromQt(airport));
+    const std::vector<std::filesystem::path> notDeleted =
+        DeleteAirport(context_.programFolder, FromQt(airport));
+    if (!notDeleted.empty()) {
+        // The airport keeps a file, so it stays in the list, whose procedure lists show what is
+        // left of it.
+        QStringList files;
+        for (const std::filesystem::path& file : notDeleted) {
+            files << FileText(context_.programFolder, file);
+        }
+        context_.prompts.message(this, AirportNotDeletedText(airport, files), kNotDeletedTitle,
+                                 PromptButtons::Ok, PromptIcon::Exclamation);
+        List1_Click();
+        return;
+    }
     {
         // Removing the row must not select, and load, another airport.
         const QSignalBlocker guard(List1);
@@ -83,13 +98,14 @@ void EditorWindow::mnuApFix_Click() {
         PromptAnswer::Yes) {
         return;
     }
-    const RepairOutcome sid = RepairSeparators(context_.programFolder, ProcedureKind::Sid, airport);
-    const RepairOutcome star =
-        RepairSeparators(context_.programFolder, ProcedureKind::Star, airport);
-    context_.prompts.message(this,
-                             "Fixing report:\r\n\r\n" + ReportLine(sid, ProcedureKind::Sid) +
-                                 "\r\n" + ReportLine(star, ProcedureKind::Star),
-                             "Report", PromptButtons::Ok, PromptIcon::Information);
+    QStringList lines;
+    for (ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
+        const QString file = FileText(context_.programFolder,
+                                      ProcedureFilePath(context_.programFolder, kind, airport));
+        lines << ReportLine(RepairSeparators(context_.programFolder, kind, airport), kind, file);
+    }
+    context_.prompts.message(this, "Fixing report:\r\n\r\n" + lines.join("\r\n"), "Report",
+                             PromptButtons::Ok, PromptIcon::Information);
     List1_Click();
 }
 

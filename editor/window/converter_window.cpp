@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "convert_folder.h"
+#include "edit_messages.h"
 #include "event_pump.h"
 #include "launcher_return.h"
 #include "text_codec.h"
@@ -133,7 +134,15 @@ void ConverterWindow::showReport(const ConversionReport& report) {
     }
     Label6->setText(summary);
     for (const SkippedFile& skipped : report.skipped) {
-        List1->addItem(ToQt(skipped.fileName) + ": " + ToQt(OutcomeText(skipped.reason)));
+        QString reason = ToQt(OutcomeText(skipped.reason));
+        if (!skipped.notWritten.empty()) {
+            QStringList files;
+            for (const std::filesystem::path& file : skipped.notWritten) {
+                files << FileText(programFolder_, file);
+            }
+            reason = files.join(", ") + " cannot be written";
+        }
+        List1->addItem(ToQt(skipped.fileName) + ": " + reason);
     }
 }
 

@@ -1,8 +1,11 @@
 // The messages of the editing commands that go beyond their confirmations: input that a procedure
-// file cannot hold, and a change that could not be written.
+// file cannot hold, and files that could not be read, written or deleted. Each names the file,
+// relative to the program folder ("sid/LHBP.txt").
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <filesystem>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -17,8 +20,14 @@ namespace vantrel {
 // The message names the first such character found; none when every text can be written.
 std::optional<QString> RecordFieldProblem(std::initializer_list<QString> texts, bool nameOrRunway);
 
+// A file or folder of the program folder as the messages name it.
+QString FileText(const std::filesystem::path& programFolder, const std::filesystem::path& file);
+
 // Why a change of the airport's procedure file was not written; the file keeps its content.
-QString NotWrittenText(RewriteStatus status, ProcedureKind kind, std::string_view airport);
+// When a folder stands in the way of the file or of its temporary file, or the file's folder is
+// a file, the message says so.
+QString NotWrittenText(RewriteStatus status, const std::filesystem::path& programFolder,
+                       ProcedureKind kind, std::string_view airport);
 
 // A leg change while the shown procedure is not selected in its list (another airport was
 // selected, or the procedure was deleted): there is nothing to write it into.
@@ -27,6 +36,23 @@ QString NotSelectedText();
 // A new leg while no procedure is shown: there is no procedure to add it to.
 QString NoProcedureShownText();
 
+// Procedure files that exist but cannot be read: their procedures are not listed.
+QString ListsNotReadText(const QStringList& files);
+
+// The selected procedure's file cannot be read: no legs are shown.
+QString LegsNotReadText(const QString& file, const QString& entry);
+
+// A folder of the airport catalogue that exists but cannot be listed.
+QString FolderNotReadText(const QString& folder);
+
+// Files of an airport that could not be deleted.
+QString AirportNotDeletedText(const QString& airport, const QStringList& files);
+
+// The search cache could not be deleted.
+QString CacheNotDeletedText();
+
 inline constexpr const char* kNotWrittenTitle = "Not written";
+inline constexpr const char* kNotReadTitle = "Not read";
+inline constexpr const char* kNotDeletedTitle = "Not deleted";
 
 }  // namespace vantrel

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "airport_catalogue.h"
+#include "edit_messages.h"
 #include "event_pump.h"
 #include "launcher_return.h"
 #include "load_window.h"
@@ -282,6 +283,10 @@ void EditorWindow::LoadAirportList() {
         bar->setValue(0);
     };
     observer.starFileDone = [bar] { bar->setValue(bar->value() + 1); };
+    QStringList unreadable;
+    observer.folderUnreadable = [this, &unreadable](const std::filesystem::path& folder) {
+        unreadable << FolderNotReadText(FileText(context_.programFolder, folder));
+    };
     const std::vector<std::string> airports =
         vantrel::LoadAirportList(context_.programFolder, observer);
 
@@ -295,6 +300,10 @@ void EditorWindow::LoadAirportList() {
     loadLongestGapMs_ = pump.longestGapMs();
     progress.close();
 
+    if (!unreadable.isEmpty()) {
+        context_.prompts.message(nullptr, unreadable.join("\r\n"), kNotReadTitle, PromptButtons::Ok,
+                                 PromptIcon::Exclamation);
+    }
     context_.prompts.message(nullptr,
                              "All changes IMMIDIATELY take effect and they are ONLY undo by "
                              "manual edit!",
@@ -316,13 +325,24 @@ void EditorWindow::List1_Click() {
         return;
     }
     const std::string airport = FromQt(List1->item(row)->text());
+    QStringList unreadable;
     for (ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
         QListWidget* list = procedureList(kind);
         list->clear();
-        for (const auto& entry :
-             ReadProcedureList(ProcedureFilePath(context_.programFolder, kind, airport))) {
+        const std::filesystem::path file = ProcedureFilePath(context_.programFolder, kind, airport);
+        ReadStatus status;
+        for (const auto& entry : ReadProcedureList(file, status)) {
             list->addItem(ToQt(entry));
         }
+        // A missing file is an airport without procedures of that kind; one that is there but
+        // cannot be read is not.
+        if (status == ReadStatus::Failed) {
+            unreadable << FileText(context_.programFolder, file);
+        }
+    }
+    if (!unreadable.isEmpty()) {
+        context_.prompts.message(this, ListsNotReadText(unreadable), kNotReadTitle,
+                                 PromptButtons::Ok, PromptIcon::Exclamation);
     }
 }
 
@@ -353,8 +373,17 @@ void EditorWindow::showProcedure(ProcedureKind kind) {
     Label7->setText(ToQt(LabelPrefix(kind)) + ToQt(airport));
 
     const std::vector<std::string> entries = ListTexts(list);
-    showLegs(ReadLegs(ProcedureFilePath(context_.programFolder, kind, airport), entries[row],
-                      OccurrenceNumber(entries, row)));
+    const std::filesystem::path file = ProcedureFilePath(context_.programFolder, kind, airport);
+    ReadStatus status;
+    showLegs(ReadLegs(file, entries[row], OccurrenceNumber(entries, row), status));
+    if (status == ReadStatus::Failed) {
+        // No procedure is shown, so that no leg command writes a list that lacks the file's legs.
+        ListView1->clear();
+        Label7->clear();
+        context_.prompts.message(
+            this, LegsNotReadText(FileText(context_.programFolder, file), ToQt(entries[row])),
+            kNotReadTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+    }
     shownProcedureDeleted_ = false;
     refreshMap();
 }

@@ -68,8 +68,9 @@ class EditorWindow : public QWidget {
     void mnuNewFIX_Click();
     void mnuDelLEG_Click();
 
-    // Writes the legs list into the shown procedure's file. Tells the user when it cannot.
-    void RewriteLegs();
+    // Writes the legs list into the shown procedure's file. Tells the user when it cannot, and
+    // returns whether it was written.
+    bool RewriteLegs();
 
     // Waypoint finder: Enter in Combo1 searches as Command1 does.
     void Combo1_Change();
@@ -112,8 +113,11 @@ class EditorWindow : public QWidget {
     void moveLeg(int direction);
     FixDialog* openFixDialog(const QString& mode, const QString& prompt);
     void fixDialogOk(FixDialog* dialog);
-    // Disables the window while the legs list is written into the file.
-    void rewriteLegsDisabled();
+    // Writes the changed legs list into the file; when it cannot be written, the former legs and
+    // selected row are shown again, so that the list shows what the file holds.
+    bool rewriteLegsOrRestore(const std::vector<LegRow>& former, int formerSelected);
+    // The same with the window disabled meanwhile.
+    bool rewriteLegsDisabled(const std::vector<LegRow>& former, int formerSelected);
 
     // Appends the NavRecord's leg to the shown procedure and writes it; false, telling the user
     // why, when there is no procedure to add it to or the line holds no leg.

@@ -80,7 +80,10 @@ void EditorWindow::Command1_Click() {
 void EditorWindow::Command2_Click() {
     if (context_.prompts.message(this, "Are you sure you want to delete the cache file?", "Confirm",
                                  PromptButtons::OkCancel, PromptIcon::None) == PromptAnswer::Ok) {
-        EmptySearchCache(context_.programFolder);
+        if (!EmptySearchCache(context_.programFolder)) {
+            context_.prompts.message(this, CacheNotDeletedText(), kNotDeletedTitle,
+                                     PromptButtons::Ok, PromptIcon::Exclamation);
+        }
     }
 }
 
@@ -117,11 +120,11 @@ bool EditorWindow::insertNavRecord(const QString& record) {
             kFinderTitle, PromptButtons::Ok, PromptIcon::Exclamation);
         return false;
     }
-    std::vector<LegRow> legs = shownLegs();
+    const std::vector<LegRow> former = shownLegs();
+    std::vector<LegRow> legs = former;
     AddLeg(legs, std::move(*leg));
     showLegs(legs);
-    rewriteLegsDisabled();
-    return true;
+    return rewriteLegsDisabled(former, selectedLeg());
 }
 
 // Newest first; the oldest entry goes when the history is full. The search box keeps its text.

@@ -54,7 +54,7 @@ void EditorWindow::selectLeg(int row) {
     ListView1->setCurrentItem(ListView1->topLevelItem(row));
 }
 
-void EditorWindow::RewriteLegs() {
+bool EditorWindow::RewriteLegs() {
     const QString label = Label7->text();
     ProcedureKind kind;
     if (label.startsWith(ToQt(LabelPrefix(ProcedureKind::Sid)))) {
@@ -62,14 +62,14 @@ void EditorWindow::RewriteLegs() {
     } else if (label.startsWith(ToQt(LabelPrefix(ProcedureKind::Star)))) {
         kind = ProcedureKind::Star;
     } else {
-        return;  // no procedure shown yet
+        return false;  // no procedure shown yet
     }
     const QListWidget* list = procedureList(kind);
     const int row = SelectedRow(list);
     if (row < 0) {
         context_.prompts.message(this, NotSelectedText(), kNotWrittenTitle, PromptButtons::Ok,
                                  PromptIcon::Exclamation);
-        return;
+        return false;
     }
     const std::string airport = selectedAirport();
     const std::vector<std::string> entries = ListTexts(list);
@@ -77,19 +77,33 @@ void EditorWindow::RewriteLegs() {
         context_.programFolder, {kind, airport, entries[row], OccurrenceNumber(entries, row)},
         shownLegs());
     if (status != RewriteStatus::Done) {
-        context_.prompts.message(this, NotWrittenText(status, kind, airport), kNotWrittenTitle,
-                                 PromptButtons::Ok, PromptIcon::Exclamation);
+        context_.prompts.message(this,
+                                 NotWrittenText(status, context_.programFolder, kind, airport),
+                                 kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+        return false;
     }
+    return true;
 }
 
-void EditorWindow::rewriteLegsDisabled() {
+bool EditorWindow::rewriteLegsOrRestore(const std::vector<LegRow>& former, int formerSelected) {
+    if (RewriteLegs()) {
+        return true;
+    }
+    showLegs(former);
+    selectLeg(formerSelected);
+    return false;
+}
+
+bool EditorWindow::rewriteLegsDisabled(const std::vector<LegRow>& former, int formerSelected) {
     setEnabled(false);
-    RewriteLegs();
+    const bool written = rewriteLegsOrRestore(former, formerSelected);
     setEnabled(true);
+    return written;
 }
 
 void EditorWindow::moveLeg(int direction) {
-    std::vector<LegRow> legs = shownLegs();
+    const std::vector<LegRow> former = shownLegs();
+    std::vector<LegRow> legs = former;
     const int selected = selectedLeg();
     const std::optional<int> moved =
         direction < 0 ? MoveLegUp(legs, selected) : MoveLegDown(legs, selected);
@@ -99,7 +113,7 @@ void EditorWindow::moveLeg(int direction) {
     setEnabled(false);
     showLegs(legs);
     selectLeg(*moved);
-    RewriteLegs();
+    rewriteLegsOrRestore(former, selected);
     setEnabled(true);
 }
 
@@ -113,8 +127,9 @@ void EditorWindow::mnuDelLEG_Click() {
                                  PromptButtons::OkCancel, PromptIcon::None) != PromptAnswer::Ok) {
         return;
     }
+    const std::vector<LegRow> former = shownLegs();
     delete ListView1->takeTopLevelItem(selected);
-    rewriteLegsDisabled();
+    rewriteLegsDisabled(former, selected);
 }
 
 FixDialog* EditorWindow::openFixDialog(const QString& mode, const QString& prompt) {
@@ -160,7 +175,8 @@ void EditorWindow::fixDialogOk(FixDialog* dialog) {
     }
     LegRow leg{std::string(TrimBlanks(FromQt(name))), std::string(TrimBlanks(FromQt(latitude))),
                std::string(TrimBlanks(FromQt(longitude)))};
-    std::vector<LegRow> legs = shownLegs();
+    const std::vector<LegRow> former = shownLegs();
+    std::vector<LegRow> legs = former;
     const QString mode = dialog->windowTitle();
     if (mode.contains("NEW FIX")) {
         AddLeg(legs, std::move(leg));
@@ -169,7 +185,7 @@ void EditorWindow::fixDialogOk(FixDialog* dialog) {
     }
     showLegs(legs);
     dialog->setEnabled(false);
-    RewriteLegs();
+    rewriteLegsOrRestore(former, selectedLeg());
     dialog->setEnabled(true);
     dialog->close();
 }

@@ -119,8 +119,9 @@ void EditorWindow::procedureDialogOk(ProcedureDialog* dialog) {
             }
         }
         if (status != RewriteStatus::Done) {
-            context_.prompts.message(dialog, NotWrittenText(status, mode.kind, airport),
-                                     kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+            context_.prompts.message(
+                dialog, NotWrittenText(status, context_.programFolder, mode.kind, airport),
+                kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
         }
         break;
     }
@@ -143,8 +144,9 @@ void EditorWindow::deleteProcedure(ProcedureKind kind) {
     const RewriteStatus status = DeleteProcedure(
         context_.programFolder, {kind, airport, entries[row], OccurrenceNumber(entries, row)});
     if (status != RewriteStatus::Done) {
-        context_.prompts.message(this, NotWrittenText(status, kind, airport), kNotWrittenTitle,
-                                 PromptButtons::Ok, PromptIcon::Exclamation);
+        context_.prompts.message(this,
+                                 NotWrittenText(status, context_.programFolder, kind, airport),
+                                 kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
         return;
     }
     // Removing the row must not make the list show another procedure.

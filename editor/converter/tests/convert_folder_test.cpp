@@ -61,12 +61,17 @@ TEST(ConvertFolder, ConvertsEveryNameHoldingDotSsAndReportsTheSkippedOnes) {
     folder.write("C.sss", FsnavFile("K=ZUGY", "C1"));
     folder.write("D.ssa", "[Airport]\r\nK=DDDD\r\n[Sid001]\r\n");
     folder.write("E.txt", FsnavFile("K=EEEE", "E1"));
-    const Names names = {"A.ssa", "B.ss.bak", "C.sss", "D.ssa", "E.txt", "F.ssa"};
+    folder.write("G.ssa", FsnavFile("K=GGGG", "G1"));
+    std::filesystem::create_directories(folder.path() / "star/GGGG.txt");
+    const Names names = {"A.ssa", "B.ss.bak", "C.sss", "D.ssa", "E.txt", "F.ssa", "G.ssa"};
     const ConversionReport report = ConvertFolder(folder.path(), names);
     EXPECT_EQ(report.converted, 2u);
-    EXPECT_EQ(report.skipped, (std::vector<SkippedFile>{{"C.sss", FileOutcome::ExcludedAirport},
-                                                        {"D.ssa", FileOutcome::EndsEarly},
-                                                        {"F.ssa", FileOutcome::CannotRead}}));
+    EXPECT_EQ(report.skipped,
+              (std::vector<SkippedFile>{
+                  {"C.sss", FileOutcome::ExcludedAirport, {}},
+                  {"D.ssa", FileOutcome::EndsEarly, {}},
+                  {"F.ssa", FileOutcome::CannotRead, {}},
+                  {"G.ssa", FileOutcome::CannotWrite, {folder.path() / "star/GGGG.txt"}}}));
     EXPECT_EQ(ReadBytes(folder.path() / "sid/AAAA.txt"), SidFile("A1"));
     EXPECT_EQ(ReadBytes(folder.path() / "sid/BBBB.txt"), SidFile("B1"));
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "star/BBBB.txt"));

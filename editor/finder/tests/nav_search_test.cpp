@@ -218,13 +218,28 @@ TEST(SearchNavData, ObserverSeesEveryChangeAsItHappens) {
     EXPECT_GE(batches, 4);
 }
 
+TEST(SearchNavData, ACacheThatCannotBeWrittenIsNamed) {
+    NavFolder nav;
+    std::filesystem::create_directories(nav.cache() / "inside");
+    const NavSearchResult result = nav.search("KOVEK");
+    EXPECT_EQ(result.error, NavSearchError::Cache);
+    EXPECT_TRUE(result.records.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(nav.cache() / "inside"));
+    EXPECT_EQ(NavSearchErrorText(NavSearchError::Cache),
+              "Error with opening or writing the search cache file CACHE.DAT");
+
+    // Nor can a folder in the cache's place be emptied.
+    EXPECT_FALSE(EmptySearchCache(nav.folder.path()));
+    EXPECT_TRUE(std::filesystem::is_directory(nav.cache() / "inside"));
+}
+
 TEST(EmptySearchCache, DeletesTheCacheAndIgnoresAMissingOne) {
     NavFolder nav;
     nav.search("KOVEK");
     ASSERT_TRUE(std::filesystem::exists(nav.cache()));
-    EmptySearchCache(nav.folder.path());
+    EXPECT_TRUE(EmptySearchCache(nav.folder.path()));
     EXPECT_FALSE(std::filesystem::exists(nav.cache()));
-    EmptySearchCache(nav.folder.path());
+    EXPECT_TRUE(EmptySearchCache(nav.folder.path()));
     EXPECT_FALSE(std::filesystem::exists(nav.cache()));
     // The next search scans again and finds the navaids.
     EXPECT_EQ(nav.search("KOVEK").records, (Records{kKovekNdb, kOtherNdb}));

@@ -49,9 +49,20 @@ TEST(LoadAirportList, TakesEveryNamedFileAsTheFoldersHoldThem) {
 }
 
 TEST(LoadAirportList, MissingFoldersGiveWhatTheOtherHolds) {
-    EXPECT_TRUE(LoadAirportList(FolderWith({}).path()).empty());
-    EXPECT_EQ(LoadAirportList(FolderWith({"star/LOWW.txt"}).path()), (Codes{"LOWW"}));
-    EXPECT_EQ(LoadAirportList(FolderWith({"sid/LOWW.txt"}).path()), (Codes{"LOWW"}));
+    std::vector<std::filesystem::path> unreadable;
+    CatalogueObserver observer;
+    observer.folderUnreadable = [&](const std::filesystem::path& folder) {
+        unreadable.push_back(folder);
+    };
+    EXPECT_TRUE(LoadAirportList(FolderWith({}).path(), observer).empty());
+    EXPECT_EQ(LoadAirportList(FolderWith({"star/LOWW.txt"}).path(), observer), (Codes{"LOWW"}));
+    EXPECT_EQ(LoadAirportList(FolderWith({"sid/LOWW.txt"}).path(), observer), (Codes{"LOWW"}));
+    EXPECT_TRUE(unreadable.empty());
+
+    // A file in the place of a folder is reported.
+    const TempFolder folder = FolderWith({"sid", "star/LOWW.txt"});
+    EXPECT_EQ(LoadAirportList(folder.path(), observer), (Codes{"LOWW"}));
+    EXPECT_EQ(unreadable, std::vector<std::filesystem::path>{folder.path() / "sid"});
 }
 
 TEST(LoadAirportList, ReportsOneStepPerStarFile) {

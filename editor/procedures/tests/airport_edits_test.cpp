@@ -44,9 +44,20 @@ TEST(DeleteAirport, DeletesWhicheverFilesExist) {
     const auto sid = folder.write("sid/LHBP.txt", "\r\n");
     const auto other = folder.write("sid/LHBPX.txt", "\r\n");
     std::filesystem::create_directories(folder.path() / "star");
-    DeleteAirport(folder.path(), "LHBP");
+    EXPECT_TRUE(DeleteAirport(folder.path(), "LHBP").empty());
     EXPECT_FALSE(std::filesystem::exists(sid));
     EXPECT_TRUE(std::filesystem::exists(other));
+    EXPECT_TRUE(DeleteAirport(folder.path(), "NONE").empty());
+}
+
+TEST(DeleteAirport, NamesWhatCouldNotBeDeletedAndLeavesFolders) {
+    testing::TempFolder folder;
+    const auto star = folder.write("star/LHBP.txt", "\r\n");
+    const auto sidFolder = folder.path() / "sid" / "LHBP.txt";
+    std::filesystem::create_directories(sidFolder);
+    EXPECT_EQ(DeleteAirport(folder.path(), "LHBP"), std::vector<std::filesystem::path>{sidFolder});
+    EXPECT_TRUE(std::filesystem::is_directory(sidFolder));
+    EXPECT_FALSE(std::filesystem::exists(star));
 }
 
 }  // namespace

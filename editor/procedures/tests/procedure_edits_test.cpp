@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "leg_list.h"
 #include "procedure_reader.h"
 #include "temp_folder.h"
@@ -201,6 +203,37 @@ TEST(AddProcedure, AppendsAnEmptyLineAndTheHeader) {
             AddProcedure(airport.folder.path(), ProcedureKind::Sid, "LHBP", " BADOV1D ", "13R "),
             RewriteStatus::Done);
         EXPECT_EQ(airport.bytes(), c.after);
+        EXPECT_FALSE(std::filesystem::exists(airport.folder.path() / "sid/LHBP.tmp"));
+    }
+}
+
+TEST(Edits, LeaveFoldersInTheWayAndTheFileAsTheyFoundThem) {
+    const std::function<RewriteStatus(const Airport&)> edits[] = {
+        [](const Airport& a) {
+            return RewriteLegs(a.folder.path(), a.at("ONE1A @ 27L"), kNewLegs);
+        },
+        [](const Airport& a) { return DeleteProcedure(a.folder.path(), a.at("ONE1A @ 27L")); },
+        [](const Airport& a) {
+            return ModifyProcedure(a.folder.path(), a.at("ONE1A @ 27L"), "X", "1");
+        },
+        [](const Airport& a) {
+            return AddProcedure(a.folder.path(), ProcedureKind::Sid, "LHBP", "X", "1");
+        },
+    };
+    for (const auto& edit : edits) {
+        // A folder where the temporary file goes.
+        Airport airport(kOne + kTwo);
+        std::filesystem::create_directories(airport.folder.path() / "sid/LHBP.tmp");
+        EXPECT_EQ(edit(airport), RewriteStatus::FileError);
+        EXPECT_EQ(airport.bytes(), kOne + kTwo);
+        EXPECT_TRUE(std::filesystem::is_directory(airport.folder.path() / "sid/LHBP.tmp"));
+
+        // A folder where the file should be.
+        Airport folderInPlace("");
+        std::filesystem::create_directories(folderInPlace.sid);
+        EXPECT_NE(edit(folderInPlace), RewriteStatus::Done);
+        EXPECT_TRUE(std::filesystem::is_directory(folderInPlace.sid));
+        EXPECT_FALSE(std::filesystem::exists(folderInPlace.folder.path() / "sid/LHBP.tmp"));
     }
 }
 

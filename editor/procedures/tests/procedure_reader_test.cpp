@@ -106,5 +106,34 @@ TEST(ReadLegs, StopsAtTheFirstLineWithoutABar) {
     EXPECT_TRUE(ReadLegs(folder.path() / "star" / "NONE.txt", "A @ 1", 1).empty());
 }
 
+TEST(ReadStatus, TellsAMissingFileFromOneThatCannotBeRead) {
+    TempFolder folder;
+    const auto file = folder.write("sid/LHBP.txt", "P|A|1| |0|0|\r\n" + Leg("X", "1", "2"));
+    std::filesystem::create_directories(folder.path() / "sid/EGLL.txt");
+    const struct {
+        std::filesystem::path file;
+        ReadStatus status;
+        std::size_t entries;
+    } cases[] = {
+        {file, ReadStatus::Read, 1},
+        {folder.path() / "sid/NONE.txt", ReadStatus::Missing, 0},
+        {folder.path() / "nofolder/NONE.txt", ReadStatus::Missing, 0},
+        {folder.path() / "sid/EGLL.txt", ReadStatus::Failed, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.string());
+        ReadStatus status = ReadStatus::Read;
+        EXPECT_EQ(ReadProcedureList(c.file, status).size(), c.entries);
+        EXPECT_EQ(status, c.status);
+        status = ReadStatus::Read;
+        EXPECT_EQ(ReadLegs(c.file, "A @ 1", 1, status).size(), c.entries);
+        EXPECT_EQ(status, c.status);
+    }
+    // A procedure that is not in a readable file is no read failure.
+    ReadStatus status = ReadStatus::Failed;
+    EXPECT_TRUE(ReadLegs(file, "B @ 1", 1, status).empty());
+    EXPECT_EQ(status, ReadStatus::Read);
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -115,10 +115,45 @@ TEST(RewriteProcedure, LeavesTheFileUntouchedWhenItCannotComplete) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid" / "NONE.tmp"));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid" / "NONE.txt"));
 
-    // A folder where the temporary file should go: nothing can be written.
-    std::filesystem::create_directories(temporary / "inside");
+    // A folder where the temporary file should go: nothing can be written, and the folder,
+    // even an empty one, is not the rewrite's to remove.
+    std::filesystem::create_directories(temporary);
     EXPECT_EQ(RewriteProcedure(file, "A @ 1", 1, Drop), RewriteStatus::FileError);
     EXPECT_EQ(ReadBytes(file), "P|A|1| |0|0|\n");
+    EXPECT_TRUE(std::filesystem::is_directory(temporary));
+
+    // A folder in the place of the file is no file to rewrite.
+    const auto folderInPlace = folder.path() / "sid" / "EGLL.txt";
+    std::filesystem::create_directories(folderInPlace);
+    EXPECT_NE(RewriteProcedure(folderInPlace, "A @ 1", 1, Drop), RewriteStatus::Done);
+    EXPECT_TRUE(std::filesystem::is_directory(folderInPlace));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid" / "EGLL.tmp"));
+}
+
+TEST(AppendLines, ReplacesTheFileByItsBytesAndTheLines) {
+    TempFolder folder;
+    // The bytes are kept as they are, line ends and all; the first line end written completes
+    // a last line that has none.
+    const auto file = folder.write("sid/LHBP.txt", "P|A|1| |0|0|\nS|X|1|2");
+    ASSERT_EQ(AppendLines(file, {"", "P|B|2| |0|0|"}), RewriteStatus::Done);
+    EXPECT_EQ(ReadBytes(file), "P|A|1| |0|0|\nS|X|1|2\r\nP|B|2| |0|0|\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid" / "LHBP.tmp"));
+
+    const auto missing = folder.path() / "sid" / "NEW.txt";
+    ASSERT_EQ(AppendLines(missing, {"P|C|3| |0|0|"}), RewriteStatus::Done);
+    EXPECT_EQ(ReadBytes(missing), "P|C|3| |0|0|\r\n");
+
+    // Neither a folder in the file's place nor one in the temporary file's place is touched.
+    const auto folderInPlace = folder.path() / "sid" / "EGLL.txt";
+    std::filesystem::create_directories(folderInPlace);
+    EXPECT_EQ(AppendLines(folderInPlace, {"P|C|3| |0|0|"}), RewriteStatus::FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(folderInPlace));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid" / "EGLL.tmp"));
+    std::filesystem::create_directories(folder.path() / "sid" / "LHBP.tmp");
+    const std::string before = ReadBytes(file);
+    EXPECT_EQ(AppendLines(file, {"P|C|3| |0|0|"}), RewriteStatus::FileError);
+    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "sid" / "LHBP.tmp"));
 }
 
 TEST(RewriteProcedure, OverwritesALeftOverTemporaryFile) {

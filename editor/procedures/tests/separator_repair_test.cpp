@@ -50,5 +50,15 @@ TEST(RepairSeparators, NeedsAFileWithExactlyTheAirportsName) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "star"));
 }
 
+TEST(RepairSeparators, FailsWithoutTouchingWhatStandsInTheCopysPlace) {
+    TempFolder folder;
+    const auto file = folder.write("sid/EGLL.txt", "P|A|1| |0|0|\n");
+    const auto copy = folder.path() / "sid/EGLL.txt2";
+    std::filesystem::create_directories(copy);
+    EXPECT_EQ(RepairSeparators(folder.path(), ProcedureKind::Sid, "EGLL"), RepairOutcome::Failed);
+    EXPECT_EQ(ReadBytes(file), "P|A|1| |0|0|\n");
+    EXPECT_TRUE(std::filesystem::is_directory(copy));
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -14,10 +14,10 @@ namespace vantrel::testing {
 
 class TempFolder {
   public:
-    TempFolder() {
+    explicit TempFolder(
+        const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
         std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("vantrel-test-" + std::to_string(random()) + std::to_string(random()));
+        path_ = base / ("vantrel-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {

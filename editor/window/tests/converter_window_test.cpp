@@ -70,6 +70,7 @@ class ConverterWindowTest : public QObject {
     void opensOnTheProgramFolderInPlaceOfTheLauncher();
     void convertsEveryFsnavigatorFileAndReportsTheSkippedOnes();
     void eachRunListsTheFolderAnewAndCompletes();
+    void namesTheProcedureFileThatCannotBeWritten();
     void theEditorListsTheConvertedDemoAirports();
 };
 
@@ -157,6 +158,14 @@ void ConverterWindowTest::eachRunListsTheFolderAnewAndCompletes() {
     QCOMPARE(session.items("File1"), (QStringList{"EDDF.ssa", "notes.txt", "Vantrel"}));
     QCOMPARE(session.text("Label6"), QString("1 file converted."));
     QVERIFY(std::filesystem::exists(session.folder.path() / "sid/EDDF.txt"));
+}
+
+void ConverterWindowTest::namesTheProcedureFileThatCannotBeWritten() {
+    Session session({{"EDDF.ssa", kEddf}, {"sid/EDDF.txt/inside", ""}});
+    QTest::mouseClick(session.child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(session.text("Label6"), QString("0 files converted, 1 file skipped:"));
+    QCOMPARE(session.items("List1"), QStringList{"EDDF.ssa: sid/EDDF.txt cannot be written"});
+    QVERIFY(std::filesystem::exists(session.folder.path() / "sid/EDDF.txt/inside"));
 }
 
 void ConverterWindowTest::theEditorListsTheConvertedDemoAirports() {

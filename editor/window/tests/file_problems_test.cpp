@@ -1,0 +1,267 @@
+// Files the editor cannot read, write or delete, made so even for the superuser: a folder where a
+// file should be, a file where a folder should be. Every command names the file in a message,
+// leaves the files as they were and keeps its lists showing what the files hold.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+#include "editor_session.h"
+#include "finder_session.h"
+#include "fix_dialog.h"
+#include "procedure_dialog.h"
+
+using namespace vantrel;
+using namespace vantrel::testing;
+
+namespace {
+
+// Puts a folder, with something in it, where the file or folder at `relative` was.
+void FolderInPlace(const Session& session, const char* relative) {
+    const std::filesystem::path path = session.folder.path() / relative;
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path / "inside");
+}
+
+template <typename Dialog>
+void PressOk(Dialog* dialog, std::initializer_list<QString> texts) {
+    QList<QLineEdit*> fields = {dialog->Text1, dialog->Text2};
+    if constexpr (std::is_same_v<Dialog, FixDialog>) {
+        fields.append(dialog->Text3);
+    }
+    int i = 0;
+    for (const QString& text : texts) {
+        fields[i++]->setText(text);
+    }
+    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+}
+
+}  // namespace
+
+class FileProblemsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aFolderThatCannotBeListedIsNamedAtLoad();
+    void unreadableProcedureFilesAreNamed();
+    void changesThatCannotBeWrittenLeaveFileAndListsAsTheyWere();
+    void aProcedureFileInAFolderThatIsAFileIsNamed();
+    void anAirportWhoseFilesCannotBeDeletedStays();
+    void fixSelectedNamesTheFileItCannotRepair();
+    void finderNamesTheCacheItCannotWriteOrDelete();
+};
+
+void FileProblemsTest::aFolderThatCannotBeListedIsNamedAtLoad() {
+    Session session;
+    std::filesystem::remove_all(session.folder.path() / "sid");
+    session.folder.write("sid", "a file where the folder should be");
+    EditorWindow* window = session.open();
+    const auto& shown = session.prompts.shown();
+    QCOMPARE(shown.size(), std::size_t(2));
+    QCOMPARE(shown[0].text,
+             QString("The folder sid cannot be read; the airports of its files are not listed."));
+    QCOMPARE(shown[0].title, QString("Not read"));
+    QCOMPARE(shown[0].icon, PromptIcon::Exclamation);
+    QCOMPARE(shown[1].title, QString("ATTENTION!"));
+    QCOMPARE(Texts(Child<QListWidget>(window, "List1")), (QStringList{"EGLL", "LFPG", "LHBP"}));
+}
+
+void FileProblemsTest::unreadableProcedureFilesAreNamed() {
+    Editor editor;
+    editor.selectAirport("LHBP");
+    editor.stars->setCurrentRow(0);
+    QCOMPARE(Legs(editor.legs).size(), 1);
+
+    // The legs of a listed procedure whose file has become unreadable: nothing is shown that a
+    // leg command could write back in place of the file's legs.
+    FolderInPlace(editor.session, "sid/LHBP.txt");
+    editor.sids->setCurrentRow(0);
+    QCOMPARE(editor.lastPrompt().text, QString("The file sid/LHBP.txt cannot be read; the legs "
+                                               "of BADOV1D @ 13R are not shown."));
+    QCOMPARE(editor.lastPrompt().title, QString("Not read"));
+    QVERIFY(Legs(editor.legs).isEmpty());
+    QVERIFY(Child<QLabel>(editor.window, "Label7")->text().isEmpty());
+    editor.command("mnuLEG", "mnuNewFIX");
+    QVERIFY(!OpenWindow<FixDialog>("frmFIX"));
+    QVERIFY(editor.lastPrompt().text.startsWith("Select a SID or STAR first"));
+
+    // Selecting the airport again: its SIDs cannot be listed, its STARs can.
+    editor.selectAirport("EGLL");
+    editor.selectAirport("LHBP");
+    QCOMPARE(editor.lastPrompt().text, QString("The file sid/LHBP.txt cannot be read; the "
+                                               "procedures in it are not listed."));
+    QVERIFY(Texts(editor.sids).isEmpty());
+    QCOMPARE(Texts(editor.stars), QStringList{"ABETI1N @ 31L"});
+    QVERIFY(std::filesystem::is_directory(editor.session.folder.path() / "sid/LHBP.txt/inside"));
+}
+
+void FileProblemsTest::changesThatCannotBeWrittenLeaveFileAndListsAsTheyWere() {
+    const QString inTheWay =
+        "The change was not written.\r\nThe new content is written to sid/LHBP.tmp first, and a "
+        "folder of that name is in the way. sid/LHBP.txt keeps its former content.";
+    struct Case {
+        const char* what;
+        std::function<void(Editor&)> command;
+    };
+    const Case cases[] = {
+        {"move a leg",
+         [](Editor& e) {
+             QTest::mouseClick(Child<QPushButton>(e.window, "Command4"), Qt::LeftButton);
+         }},
+        {"delete a leg",
+         [](Editor& e) {
+             e.session.prompts.answerMessage(PromptAnswer::Ok);
+             e.command("mnuLEG", "mnuDelLEG");
+         }},
+        {"add a fix",
+         [](Editor& e) {
+             e.command("mnuLEG", "mnuNewFIX");
+             PressOk(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});
+         }},
+        {"modify a fix",
+         [](Editor& e) {
+             e.command("mnuLEG", "mnuEditLeg");
+             PressOk(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});
+         }},
+        {"add a SID",
+         [](Editor& e) {
+             e.command("mnuSID", "mnuNewSID");
+             PressOk(OpenWindow<ProcedureDialog>("frmProcModify"), {"NEW1A", "09"});
+         }},
+        {"modify a SID",
+         [](Editor& e) {
+             e.command("mnuSID", "mnuEditSID");
+             PressOk(OpenWindow<ProcedureDialog>("frmProcModify"), {"NEW1A", "09"});
+         }},
+        {"delete a SID",
+         [](Editor& e) {
+             e.session.prompts.answerMessage(PromptAnswer::Ok);
+             e.command("mnuSID", "mnuDelSID");
+         }},
+    };
+    for (const Case& c : cases) {
+        Editor editor;
+        editor.selectAirport("LHBP");
+        editor.sids->setCurrentRow(1);
+        editor.selectLeg(0);
+        FolderInPlace(editor.session, "sid/LHBP.tmp");
+        const std::string file = editor.file("sid/LHBP.txt");
+        const QStringList sids = Texts(editor.sids);
+        const QList<QStringList> legs = Legs(editor.legs);
+
+        c.command(editor);
+        QVERIFY2(!editor.session.prompts.shown().empty(), c.what);
+        QVERIFY2(editor.lastPrompt().text == inTheWay, c.what);
+        QCOMPARE(editor.lastPrompt().title, QString("Not written"));
+        QVERIFY2(editor.file("sid/LHBP.txt") == file, c.what);
+        QVERIFY2(std::filesystem::is_directory(editor.session.folder.path() / "sid/LHBP.tmp"),
+                 c.what);
+        QVERIFY2(Texts(editor.sids) == sids, c.what);
+        QCOMPARE(editor.sids->currentRow(), 1);
+        QVERIFY2(Legs(editor.legs) == legs, c.what);
+        QCOMPARE(editor.legs->indexOfTopLevelItem(editor.legs->currentItem()), 0);
+        QVERIFY2(editor.window->isEnabled(), c.what);
+        QVERIFY(!OpenWindow<QWidget>("frmFIX") && !OpenWindow<QWidget>("frmProcModify"));
+    }
+
+    // A folder in the place of the airport's file.
+    Editor editor;
+    editor.selectAirport("EGLL");
+    editor.sids->setCurrentRow(0);
+    FolderInPlace(editor.session, "sid/EGLL.txt");
+    editor.command("mnuLEG", "mnuNewFIX");
+    PressOk(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});
+    QCOMPARE(editor.lastPrompt().text, QString("The change was not written.\r\nsid/EGLL.txt is a "
+                                               "folder, not a procedure file."));
+    QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"CPT", "51487000", "-1219000"}}));
+    QVERIFY(std::filesystem::is_directory(editor.session.folder.path() / "sid/EGLL.txt/inside"));
+}
+
+void FileProblemsTest::aProcedureFileInAFolderThatIsAFileIsNamed() {
+    Editor editor;
+    editor.session.prompts.answerInput("LKPR");
+    editor.command("mnuAirport", "mnuNewAirport");
+    std::filesystem::remove_all(editor.session.folder.path() / "star");
+    editor.session.folder.write("star", "a file where the folder should be");
+    editor.command("mnuSTAR", "mnuNewSTAR");
+    PressOk(OpenWindow<ProcedureDialog>("frmProcModify"), {"NEW1A", "09"});
+    QCOMPARE(editor.lastPrompt().text,
+             QString("The change was not written.\r\nstar is a file, not a folder, so "
+                     "star/LKPR.txt cannot be in it."));
+    QVERIFY(Texts(editor.stars).isEmpty());
+    QCOMPARE(editor.file("star"), std::string("a file where the folder should be"));
+}
+
+void FileProblemsTest::anAirportWhoseFilesCannotBeDeletedStays() {
+    Editor editor;
+    FolderInPlace(editor.session, "sid/LHBP.txt");
+    editor.selectAirport("LHBP");
+    editor.session.prompts.clearShown();
+    editor.session.prompts.answerMessage(PromptAnswer::Ok);
+    editor.command("mnuAirport", "mnuDelSelectedAirport");
+    const ShownPrompt& notDeleted = editor.session.prompts.shown().at(1);
+    QCOMPARE(notDeleted.text,
+             QString("The airport LHBP was not deleted:\r\nsid/LHBP.txt could not be deleted."));
+    QCOMPARE(notDeleted.title, QString("Not deleted"));
+    QVERIFY(std::filesystem::is_directory(editor.session.folder.path() / "sid/LHBP.txt/inside"));
+    QVERIFY(!editor.exists("star/LHBP.txt"));
+    // The airport keeps its row, and its STAR list shows that the STAR file is gone.
+    QCOMPARE(editor.airports->currentItem()->text(), QString("LHBP"));
+    QVERIFY(Texts(editor.stars).isEmpty());
+}
+
+void FileProblemsTest::fixSelectedNamesTheFileItCannotRepair() {
+    Editor editor;
+    editor.session.folder.write("sid/LHBP.txt", "P|A|1| |0|0|\n");
+    FolderInPlace(editor.session, "sid/LHBP.txt2");
+    editor.selectAirport("LHBP");
+    editor.session.prompts.answerMessage(PromptAnswer::Yes);
+    editor.command("mnuAirport", "mnuApFix");
+    const ShownPrompt& report = editor.session.prompts.shown().at(1);
+    QCOMPARE(report.text,
+             QString("Fixing report:\r\n\r\nThere are SIDs for this airport but the file "
+                     "sid/LHBP.txt could not be modified; it keeps its former content.\r\nThere "
+                     "are STARs for this airport but the file is correct."));
+    QCOMPARE(editor.file("sid/LHBP.txt"), std::string("P|A|1| |0|0|\n"));
+    QVERIFY(std::filesystem::is_directory(editor.session.folder.path() / "sid/LHBP.txt2/inside"));
+}
+
+void FileProblemsTest::finderNamesTheCacheItCannotWriteOrDelete() {
+    Finder finder;
+    FolderInPlace(finder.session, "cache.dat");
+    const std::string sid = finder.sid();
+    finder.search("KOVEK");
+    QCOMPARE(finder.lastPrompt().text,
+             QString("Error with opening or writing the search cache file CACHE.DAT"));
+    QCOMPARE(finder.lastPrompt().title, QString("Error!"));
+    QVERIFY(finder.notice->isHidden() && finder.window->isEnabled());
+
+    finder.session.prompts.answerMessage(PromptAnswer::Ok);
+    QTest::mouseClick(Child<QPushButton>(finder.window, "Command2"), Qt::LeftButton);
+    QCOMPARE(finder.lastPrompt().text,
+             QString("The search cache cache.dat could not be deleted; searches still read it."));
+    QCOMPARE(finder.lastPrompt().title, QString("Not deleted"));
+    QVERIFY(std::filesystem::is_directory(finder.session.folder.path() / "cache.dat/inside"));
+
+    // A navigation file that is a folder is named by the search's own message.
+    std::filesystem::remove_all(finder.session.folder.path() / "cache.dat");
+    FolderInPlace(finder.session, "waypoints.txt");
+    finder.search("KOVEK");
+    QCOMPARE(finder.lastPrompt().text,
+             QString("Error with opening or reading information from WAYPOINTS.TXT"));
+
+    // A found waypoint that cannot be written into the procedure is not kept in the legs list
+    // nor in the history.
+    finder.session.folder.write("cache.dat", "ABETI|46720000|18880000|LH   -   [INTERSECTION]\r\n");
+    finder.search("ABETI");
+    QCOMPARE(finder.results->count(), 1);
+    FolderInPlace(finder.session, "sid/EGLL.tmp");
+    finder.doubleClick(0);
+    QVERIFY(finder.lastPrompt().text.startsWith("The change was not written."));
+    QCOMPARE(Legs(finder.legs), (QList<QStringList>{{"CPT", "51487000", "-1219000"}}));
+    QVERIFY(finder.history().isEmpty());
+    QCOMPARE(finder.sid(), sid);
+}
+
+QTEST_MAIN(FileProblemsTest)
+#include "file_problems_test.moc"
