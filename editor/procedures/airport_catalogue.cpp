@@ -1,61 +1,13 @@
 #include "airport_catalogue.h"
 
-#include <algorithm>
 #include <optional>
 #include <unordered_set>
 
+#include "folder_listing.h"
 #include "procedure_kind.h"
 
 namespace vantrel {
 namespace {
-
-std::string LowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
-// The names of the ordinary, not hidden files of a folder, sorted by name with letter case
-// ignored (names equal but for case keep a fixed order).
-std::vector<std::string> OrdinaryFileNames(const std::filesystem::path& folder,
-                                           const CatalogueObserver& observer) {
-    std::vector<std::string> names;
-    std::error_code error;
-    std::filesystem::directory_iterator it(folder, error);
-    if (error) {
-        return names;
-    }
-    for (const std::filesystem::directory_iterator end; it != end; it.increment(error)) {
-        if (error) {
-            break;
-        }
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) {
-            continue;
-        }
-        std::string name = it->path().filename().string();
-        if (!name.starts_with('.')) {
-            names.push_back(std::move(name));
-        }
-        if (observer.betweenFiles && names.size() % 512 == 0) {
-            observer.betweenFiles();
-        }
-    }
-    std::vector<std::pair<std::string, std::string>> keyed;
-    keyed.reserve(names.size());
-    for (auto& name : names) {
-        keyed.emplace_back(LowerAscii(name), std::move(name));
-    }
-    std::sort(keyed.begin(), keyed.end());
-    names.clear();
-    for (auto& [key, name] : keyed) {
-        names.push_back(std::move(name));
-    }
-    return names;
-}
 
 std::optional<std::string> AirportCode(std::string_view fileName) {
     const std::size_t dot = fileName.find('.');
@@ -77,7 +29,7 @@ std::vector<std::string> LoadAirportList(const std::filesystem::path& programFol
                                          const CatalogueObserver& observer) {
     std::vector<std::string> airports;
     for (const std::string& name :
-         OrdinaryFileNames(programFolder / FolderName(ProcedureKind::Sid), observer)) {
+         OrdinaryFileNames(programFolder / FolderName(ProcedureKind::Sid), observer.betweenFiles)) {
         Notify(observer.betweenFiles);
         if (auto code = AirportCode(name)) {
             airports.push_back(std::move(*code));
@@ -86,7 +38,7 @@ std::vector<std::string> LoadAirportList(const std::filesystem::path& programFol
 
     std::unordered_set<std::string> listed(airports.begin(), airports.end());
     const auto starNames =
-        OrdinaryFileNames(programFolder / FolderName(ProcedureKind::Star), observer);
+        OrdinaryFileNames(programFolder / FolderName(ProcedureKind::Star), observer.betweenFiles);
     if (observer.starPassBegins) {
         observer.starPassBegins(starNames.size());
     }

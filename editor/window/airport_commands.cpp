@@ -10,27 +10,6 @@
 #include "text_codec.h"
 
 namespace vantrel {
-namespace {
-
-QString ReportLine(RepairOutcome outcome, ProcedureKind kind) {
-    const QString procedures = kind == ProcedureKind::Sid ? "SIDs" : "STARs";
-    switch (outcome) {
-        case RepairOutcome::NoFile:
-            return "There are no " + procedures + " for this airport.";
-        case RepairOutcome::FileCorrect:
-            return "There are " + procedures + " for this airport but the file is correct.";
-        case RepairOutcome::FileModified:
-            return "There are " + procedures +
-                   " for this airport and the file is successfully modified.";
-        case RepairOutcome::Failed:
-            break;
-    }
-    return "There are " + procedures +
-           " for this airport but the file could not be modified; it keeps its former content.";
-}
-
-}  // namespace
-
 void EditorWindow::mnuNewAirport_Click() {
     const std::string code = AddAirport(FromQt(
         context_.prompts.input(this, "Enter the new airport's ICAO code:", "Add", QString())));
@@ -87,8 +66,9 @@ void EditorWindow::mnuApFix_Click() {
     const RepairOutcome star =
         RepairSeparators(context_.programFolder, ProcedureKind::Star, airport);
     context_.prompts.message(this,
-                             "Fixing report:\r\n\r\n" + ReportLine(sid, ProcedureKind::Sid) +
-                                 "\r\n" + ReportLine(star, ProcedureKind::Star),
+                             "Fixing report:\r\n\r\n" +
+                                 ToQt(RepairReportLine(sid, ProcedureKind::Sid)) + "\r\n" +
+                                 ToQt(RepairReportLine(star, ProcedureKind::Star)),
                              "Report", PromptButtons::Ok, PromptIcon::Information);
     List1_Click();
 }
