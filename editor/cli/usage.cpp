@@ -64,7 +64,7 @@ waypoints.txt and navaids.txt, whose results are added to cache.dat. The identif
 in upper case. Prints one result line per match: ID|LATITUDE|LONGITUDE|DESCRIPTION.
 Exit status: 0 found, 1 nothing found, 2 a navigation file could not be read (the message goes
 to standard error, after the lines found before it).
-Example: vantrel-cli find --folder ~/vantrel RUDUS
+Example: vantrel-cli find --folder ~/vantrel MIQ
 )"},
     {"pbd", "usage: vantrel-cli pbd LAT LON TRACK DIST [NAME]",
      R"(Prints the point at a track (degrees) and distance (nautical miles) from a known point,

@@ -193,8 +193,8 @@ std::string CoordinateProblem(std::string_view text, bool latitude) {
     const std::uint64_t limit = latitude ? 90'000'000 : 180'000'000;
     if (significant.size() > 9 ||
         std::stoull(std::string("0") + std::string(significant)) > limit) {
-        return what + std::string(text) + " is out of range: " + "-" + std::to_string(limit) +
-               " to " + std::to_string(limit);
+        return what + std::string(text) + " is out of range: -" + std::to_string(limit) + " to " +
+               std::to_string(limit);
     }
     return {};
 }

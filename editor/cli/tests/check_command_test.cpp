@@ -20,17 +20,22 @@ TEST(CliCheck, DemoFolderHasNoFindings) {
 
 TEST(CliCheck, PrintsAFindingOfEachKindWithItsLine) {
     TempFolder folder;
-    folder.write("sid/EGLL.txt",
-                 "P|ABC1A|27L| |0|0|\r\n"  // 1
-                 "S|AB|CD|47000000|19000000" +
-                     kTail +                                // 2
-                     "\r\nS|EF|47.5|19000000" + kTail +     // 3
-                     "\r\nS|GH|47000000|19000000| |TF\r\n"  // 4
-                     "P|ABC1B|27L| |0|0|\r\n"               // 5
-                     "\r\n"                                 // 6
-                     "P|ABC1A|27L| |0|0|\r\n"               // 7
-                     "\r\n"                                 // 8
-                     "P|ABC@1C|09|0|0|\r\n");               // 9
+    const std::string sidLines[] = {
+        "P|ABC1A|27L| |0|0|",                 // 1
+        "S|AB|CD|47000000|19000000" + kTail,  // 2 a "|" in the fix name
+        "S|EF|47.5|19000000" + kTail,         // 3
+        "S|GH|47000000|19000000| |TF",        // 4
+        "P|ABC1B|27L| |0|0|",                 // 5 no empty line before it
+        "",                                   // 6
+        "P|ABC1A|27L| |0|0|",                 // 7 the entry of line 1
+        "",                                   // 8
+        "P|ABC@1C|09|0|0|",                   // 9
+    };
+    std::string sid;
+    for (const std::string& line : sidLines) {
+        sid += line + "\r\n";
+    }
+    folder.write("sid/EGLL.txt", sid);
     folder.write("star/EGLL.txt", "P|A|09| |0|0|\nS|X|95000000|0" + kTail + "\n");
     folder.write("star/A:B.txt", "");
     folder.write("sid/LFPG.txt", "P|A|09| |0|0|\r\n");
