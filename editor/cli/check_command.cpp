@@ -93,8 +93,7 @@ int RunCheck(const CommandLine& line, const std::filesystem::path& programFolder
     bool found = false;
     for (std::size_t i = 0; i < airports.size(); ++i) {
         const std::string& airport = airports[i];
-        progress.show("[" + std::to_string(i + 1) + "/" + std::to_string(airports.size()) + "] " +
-                      airport);
+        progress.show(i + 1, airports.size(), airport);
         if (line.fixLineEnds && !checker.repairLineEnds(airport)) {
             failed = true;
         }

@@ -30,12 +30,11 @@ int RunConvert(const CommandLine& line, const std::filesystem::path& programFold
     std::string current;
     ConversionObserver observer;
     observer.fileStarted = [&](std::string_view name) {
-        current = "[" + std::to_string(done + 1) + "/" + std::to_string(names.size()) + "] " +
-                  std::string(name);
-        progress.show(current);
+        current = name;
+        progress.show(done + 1, names.size(), current);
     };
     observer.airportStarted = [&](std::string_view code) {
-        progress.show(current + " (" + std::string(code) + ")");
+        progress.show(done + 1, names.size(), current + " (" + std::string(code) + ")");
     };
     observer.nameDone = [&] { ++done; };
     const ConversionReport report = ConvertFolder(programFolder, names, observer);

@@ -30,12 +30,23 @@ ProgressLine::~ProgressLine() {
     clear();
 }
 
+void ProgressLine::show(std::size_t step, std::size_t steps, std::string_view text) {
+    std::string line = "[";
+    line += std::to_string(step);
+    line += '/';
+    line += std::to_string(steps);
+    line += "] ";
+    line += text;
+    show(line);
+}
+
 void ProgressLine::show(std::string_view text) {
     if (!terminal_) {
         return;
     }
     text = text.substr(0, kWidth);
-    std::string line = "\r" + std::string(text);
+    std::string line = "\r";
+    line += text;
     if (text.size() < shown_) {
         line.append(shown_ - text.size(), ' ');
     }
@@ -48,7 +59,10 @@ void ProgressLine::clear() {
     if (!terminal_ || shown_ == 0) {
         return;
     }
-    std::fputs(("\r" + std::string(shown_, ' ') + "\r").c_str(), stderr);
+    std::string blank(shown_ + 2, ' ');
+    blank.front() = '\r';
+    blank.back() = '\r';
+    std::fputs(blank.c_str(), stderr);
     std::fflush(stderr);
     shown_ = 0;
 }

@@ -15,6 +15,8 @@ class ProgressLine {
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
 
+    // Replaces the line's text with "[STEP/STEPS] TEXT".
+    void show(std::size_t step, std::size_t steps, std::string_view text);
     // Replaces the line's text.
     void show(std::string_view text);
     // Removes the line, before other output or at the end.

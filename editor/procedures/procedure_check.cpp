@@ -39,7 +39,10 @@ std::vector<PhysicalLine> SplitPhysicalLines(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 // One finding per kind of foreign line end, at its first line.
