@@ -17,7 +17,7 @@ namespace vantrel::cli {
 namespace {
 
 std::string FileName(ProcedureKind kind, const std::string& airport) {
-    return (std::filesystem::path(FolderName(kind)) / (airport + ".txt")).generic_string();
+    return ProcedureFileName(kind, airport).generic_string();
 }
 
 class AirportChecker {

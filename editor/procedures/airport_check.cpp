@@ -43,7 +43,7 @@ std::vector<FileCheck> CheckAirport(const std::filesystem::path& programFolder,
         if (!std::filesystem::is_regular_file(path, error)) {
             continue;
         }
-        FileCheck check{std::filesystem::path(FolderName(kind)) / path.filename(), true, {}};
+        FileCheck check{ProcedureFileName(kind, airport), true, {}};
         if (const auto text = ReadBytes(path)) {
             check.findings = CheckProcedureText(*text);
         } else {
