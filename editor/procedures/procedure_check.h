@@ -11,6 +11,7 @@
 namespace vantrel {
 
 enum class FindingKind {
+    AirportCode,      // the airport code cannot safely name a file (a finding at line 1)
     LineEnds,         // a line ending other than CR LF
     HeaderFields,     // a header whose non-empty fields are not six
     LegFields,        // a leg whose fields are not nineteen
@@ -18,12 +19,11 @@ enum class FindingKind {
     Coordinate,       // a leg coordinate that is not coordinate text, or out of range
     SeparatorInName,  // a "|" inside a name, or an "@" inside a procedure name or runway
     SameEntry,        // a second procedure with the same name and runway
-    AirportCode,      // the airport code cannot safely name a file
 };
 
 struct Finding {
     std::size_t line = 0;
-    FindingKind kind = FindingKind::LineEnds;
+    FindingKind kind = FindingKind::AirportCode;
     std::string message;
 
     bool operator==(const Finding&) const = default;
