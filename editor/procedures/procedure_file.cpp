@@ -4,11 +4,15 @@
 
 namespace vantrel {
 
-std::filesystem::path ProcedureFilePath(const std::filesystem::path& programFolder,
-                                        ProcedureKind kind, std::string_view airportCode) {
+std::filesystem::path ProcedureFileName(ProcedureKind kind, std::string_view airportCode) {
     std::string fileName(airportCode);
     fileName += ".txt";
-    return programFolder / FolderName(kind) / fileName;
+    return std::filesystem::path(FolderName(kind)) / fileName;
+}
+
+std::filesystem::path ProcedureFilePath(const std::filesystem::path& programFolder,
+                                        ProcedureKind kind, std::string_view airportCode) {
+    return programFolder / ProcedureFileName(kind, airportCode);
 }
 
 std::filesystem::path SiblingWithExtension(const std::filesystem::path& file,

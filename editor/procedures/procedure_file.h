@@ -8,6 +8,10 @@
 
 namespace vantrel {
 
+// The file of one kind for one airport within the program folder: sid/CODE.txt or star/CODE.txt.
+// The airport code is used exactly as given.
+std::filesystem::path ProcedureFileName(ProcedureKind kind, std::string_view airportCode);
+
 // The file of one kind for one airport. The airport code is used exactly as given.
 std::filesystem::path ProcedureFilePath(const std::filesystem::path& programFolder,
                                         ProcedureKind kind, std::string_view airportCode);

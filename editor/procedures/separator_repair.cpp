@@ -75,4 +75,22 @@ RepairOutcome RepairSeparators(const std::filesystem::path& programFolder, Proce
     return written && !changed ? RepairOutcome::FileCorrect : RepairOutcome::Failed;
 }
 
+std::string RepairReportLine(RepairOutcome outcome, ProcedureKind kind, std::string_view airport) {
+    const std::string procedures = kind == ProcedureKind::Sid ? "SIDs" : "STARs";
+    switch (outcome) {
+        case RepairOutcome::NoFile:
+            return "There are no " + procedures + " for this airport.";
+        case RepairOutcome::FileCorrect:
+            return "There are " + procedures + " for this airport but the file is correct.";
+        case RepairOutcome::FileModified:
+            return "There are " + procedures +
+                   " for this airport and the file is successfully modified.";
+        case RepairOutcome::Failed:
+            break;
+    }
+    return "There are " + procedures + " for this airport but the file " +
+           ProcedureFileName(kind, airport).generic_string() +
+           " could not be modified; it keeps its former content.";
+}
+
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "procedure_kind.h"
@@ -18,5 +19,10 @@ enum class RepairOutcome {
 
 RepairOutcome RepairSeparators(const std::filesystem::path& programFolder, ProcedureKind kind,
                                std::string_view airport);
+
+// The line that reports the outcome for the airport's file of that kind, as the fixing report
+// shows it: "There are SIDs for this airport and the file is successfully modified.", ...; a
+// failure names the file.
+std::string RepairReportLine(RepairOutcome outcome, ProcedureKind kind, std::string_view airport);
 
 }  // namespace vantrel

@@ -12,27 +12,6 @@
 #include "text_codec.h"
 
 namespace vantrel {
-namespace {
-
-QString ReportLine(RepairOutcome outcome, ProcedureKind kind, const QString& file) {
-    const QString procedures = kind == ProcedureKind::Sid ? "SIDs" : "STARs";
-    switch (outcome) {
-        case RepairOutcome::NoFile:
-            return "There are no " + procedures + " for this airport.";
-        case RepairOutcome::FileCorrect:
-            return "There are " + procedures + " for this airport but the file is correct.";
-        case RepairOutcome::FileModified:
-            return "There are " + procedures +
-                   " for this airport and the file is successfully modified.";
-        case RepairOutcome::Failed:
-            break;
-    }
-    return "There are " + procedures + " for this airport but the file " + file +
-           " could not be modified; it keeps its former content.";
-}
-
-}  // namespace
-
 void EditorWindow::mnuNewAirport_Click() {
     const std::string code = AddAirport(FromQt(
         context_.prompts.input(this, "Enter the new airport's ICAO code:", "Add", QString())));
@@ -98,14 +77,14 @@ void EditorWindow::mnuApFix_Click() {
         PromptAnswer::Yes) {
         return;
     }
-    QStringList lines;
-    for (ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
-        const QString file = FileText(context_.programFolder,
-                                      ProcedureFilePath(context_.programFolder, kind, airport));
-        lines << ReportLine(RepairSeparators(context_.programFolder, kind, airport), kind, file);
-    }
-    context_.prompts.message(this, "Fixing report:\r\n\r\n" + lines.join("\r\n"), "Report",
-                             PromptButtons::Ok, PromptIcon::Information);
+    const RepairOutcome sid = RepairSeparators(context_.programFolder, ProcedureKind::Sid, airport);
+    const RepairOutcome star =
+        RepairSeparators(context_.programFolder, ProcedureKind::Star, airport);
+    context_.prompts.message(this,
+                             "Fixing report:\r\n\r\n" +
+                                 ToQt(RepairReportLine(sid, ProcedureKind::Sid, airport)) + "\r\n" +
+                                 ToQt(RepairReportLine(star, ProcedureKind::Star, airport)),
+                             "Report", PromptButtons::Ok, PromptIcon::Information);
     List1_Click();
 }
 

@@ -1,6 +1,5 @@
 #include "converter_window.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -8,9 +7,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "conversion_report_text.h"
 #include "convert_folder.h"
 #include "edit_messages.h"
 #include "event_pump.h"
+#include "folder_listing.h"
 #include "launcher_return.h"
 #include "text_codec.h"
 
@@ -22,10 +23,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     label->setObjectName(name);
     label->setWordWrap(true);
     return label;
-}
-
-QString Files(std::size_t count) {
-    return QString("%1 %2").arg(count).arg(count == 1 ? "file" : "files");
 }
 
 }  // namespace
@@ -79,10 +76,13 @@ void ConverterWindow::Form_Load() {
     }
 }
 
-void ConverterWindow::listProgramFolder() {
+std::vector<std::string> ConverterWindow::listProgramFolder() {
+    std::vector<std::string> names = OrdinaryFileNames(programFolder_);
     File1->clear();
-    const QDir folder(QString::fromStdU16String(programFolder_.u16string()));
-    File1->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    for (const std::string& name : names) {
+        File1->addItem(ToQt(name));
+    }
+    return names;
 }
 
 void ConverterWindow::Command2_Click() {
@@ -91,11 +91,7 @@ void ConverterWindow::Command2_Click() {
     Label6->clear();
     List1->clear();
     // Files copied into the folder while the window was open are converted too.
-    listProgramFolder();
-    std::vector<std::string> names;
-    for (int i = 0; i < File1->count(); ++i) {
-        names.push_back(FromQt(File1->item(i)->text()));
-    }
+    const std::vector<std::string> names = listProgramFolder();
     // One step per listed file; the bar is full when the last file is done.
     ProgressBar1->setRange(0, std::max(static_cast<int>(names.size()), 1));
     ProgressBar1->setValue(0);
@@ -126,23 +122,9 @@ void ConverterWindow::Command2_Click() {
 }
 
 void ConverterWindow::showReport(const ConversionReport& report) {
-    QString summary = Files(report.converted) + " converted";
-    if (report.skipped.empty()) {
-        summary += ".";
-    } else {
-        summary += ", " + Files(report.skipped.size()) + " skipped:";
-    }
-    Label6->setText(summary);
+    Label6->setText(ToQt(ConversionSummary(report)));
     for (const SkippedFile& skipped : report.skipped) {
-        QString reason = ToQt(OutcomeText(skipped.reason));
-        if (!skipped.notWritten.empty()) {
-            QStringList files;
-            for (const std::filesystem::path& file : skipped.notWritten) {
-                files << FileText(programFolder_, file);
-            }
-            reason = files.join(", ") + " cannot be written";
-        }
-        List1->addItem(ToQt(skipped.fileName) + ": " + reason);
+        List1->addItem(ToQt(SkippedFileLine(skipped, programFolder_)));
     }
 }
 

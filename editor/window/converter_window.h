@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -31,7 +33,8 @@ class ConverterWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void listProgramFolder();
+    // Lists the program folder's files in File1 and returns their names.
+    std::vector<std::string> listProgramFolder();
     void showReport(const ConversionReport& report);
 
     std::filesystem::path programFolder_;

@@ -80,13 +80,13 @@ check_launcher_script() {
     fi
 }
 
-# check_deb DEB SCRATCH: unpacks the .deb under SCRATCH; its files are in place, its Vantrel starts
-# offscreen there, and so does its launcher script.
+# check_deb DEB SCRATCH: unpacks the .deb under SCRATCH; its files are in place, vantrel-cli runs,
+# its Vantrel starts offscreen there, and so does its launcher script.
 check_deb() {
     local deb=$1 root=$2/root path
     dpkg -x "$deb" "$root" || return 1
-    for path in opt/vantrel/Vantrel opt/vantrel/README.txt opt/vantrel/sid opt/vantrel/star \
-        usr/bin/vantrel usr/share/applications/vantrel.desktop \
+    for path in opt/vantrel/Vantrel opt/vantrel/vantrel-cli opt/vantrel/README.txt \
+        opt/vantrel/sid opt/vantrel/star usr/bin/vantrel usr/share/applications/vantrel.desktop \
         usr/share/icons/hicolor/scalable/apps/vantrel.svg \
         usr/share/icons/hicolor/48x48/apps/vantrel.png; do
         if [ ! -e "$root/$path" ]; then
@@ -94,6 +94,10 @@ check_deb() {
             return 1
         fi
     done
+    if ! "$root/opt/vantrel/vantrel-cli" --help >/dev/null; then
+        say "$(basename "$deb"): vantrel-cli does not run"
+        return 1
+    fi
     starts_offscreen "$root/opt/vantrel/Vantrel" "$2" && check_launcher_script "$root"
 }
 

@@ -1,0 +1,48 @@
+// vantrel-cli find IDENT: the waypoint finder's search, from the search cache or through the
+// navigation data, which it caches as the finder does.
+#include <iostream>
+#include <string>
+
+#include "commands.h"
+#include "exit_status.h"
+#include "nav_search.h"
+#include "progress_line.h"
+#include "usage.h"
+
+namespace vantrel::cli {
+namespace {
+
+// The finder's search box takes what is typed in upper case.
+std::string UpperAscii(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+int RunFind(const CommandLine& line, const std::filesystem::path& programFolder) {
+    if (line.arguments.size() != 1) {
+        return WrongUsage("find", line.arguments.empty() ? "IDENT is missing" : "one IDENT only");
+    }
+    const std::string identifier = UpperAscii(line.arguments[0]);
+    NavSearchResult result;
+    {
+        ProgressLine progress;
+        progress.show("Searching for " + identifier + "...");
+        result = SearchNavData(programFolder, identifier);
+    }
+    for (const std::string& record : result.records) {
+        std::cout << record << '\n';
+    }
+    if (result.error != NavSearchError::None) {
+        PrintError("find", NavSearchErrorText(result.error));
+        return kError;
+    }
+    return result.records.empty() ? kFindings : kSuccess;
+}
+
+}  // namespace vantrel::cli
