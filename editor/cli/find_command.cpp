@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "ascii_case.h"
 #include "commands.h"
 #include "exit_status.h"
 #include "nav_search.h"
@@ -10,20 +11,6 @@
 #include "usage.h"
 
 namespace vantrel::cli {
-namespace {
-
-// The finder's search box takes what is typed in upper case.
-std::string UpperAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return text;
-}
-
-}  // namespace
-
 int RunFind(const CommandLine& line, const std::filesystem::path& programFolder) {
     if (line.arguments.size() != 1) {
         return WrongUsage("find", line.arguments.empty() ? "IDENT is missing" : "one IDENT only");

@@ -3,6 +3,7 @@
 #include <optional>
 #include <unordered_set>
 
+#include "ascii_case.h"
 #include "folder_listing.h"
 #include "procedure_kind.h"
 
@@ -64,12 +65,7 @@ std::vector<std::string> LoadAirportList(const std::filesystem::path& programFol
 }
 
 int FindAirport(const std::vector<std::string>& airports, std::string_view searchText) {
-    std::string upper(searchText);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
+    const std::string upper = UpperAscii(std::string(searchText));
     for (std::size_t i = 0; i < airports.size(); ++i) {
         if (airports[i].find(upper) != std::string::npos) {
             return static_cast<int>(i);

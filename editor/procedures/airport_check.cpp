@@ -1,37 +1,16 @@
 #include "airport_check.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 
 #include "airport_catalogue.h"
 #include "airport_edits.h"
+#include "ascii_case.h"
 #include "procedure_file.h"
+#include "text_lines.h"
 
 namespace vantrel {
-namespace {
-
-// The whole file as bytes: the checks need its line ends as they are, which the line reader
-// drops.
-std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
 
 std::vector<FileCheck> CheckAirport(const std::filesystem::path& programFolder,
                                     std::string_view airport) {
@@ -44,7 +23,8 @@ std::vector<FileCheck> CheckAirport(const std::filesystem::path& programFolder,
             continue;
         }
         FileCheck check{ProcedureFileName(kind, airport), true, {}};
-        if (const auto text = ReadBytes(path)) {
+        // The bytes as they are: the checks need the line ends, which the line reader drops.
+        if (const auto text = ReadFileBytes(path)) {
             check.findings = CheckProcedureText(*text);
         } else {
             check.readable = false;

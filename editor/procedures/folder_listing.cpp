@@ -4,20 +4,9 @@
 #include <system_error>
 #include <utility>
 
+#include "ascii_case.h"
+
 namespace vantrel {
-namespace {
-
-std::string LowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
-}  // namespace
-
 std::vector<std::string> OrdinaryFileNames(const std::filesystem::path& folder,
                                            const std::function<void()>& betweenFiles,
                                            const std::function<void()>& folderUnreadable) {
