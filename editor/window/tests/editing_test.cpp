@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "dialog_fill.h"
 #include "editor_session.h"
 #include "fix_dialog.h"
 #include "procedure_dialog.h"
@@ -16,21 +17,6 @@ using namespace vantrel;
 using namespace vantrel::testing;
 
 namespace {
-
-// Types into the dialog's fields, replacing what they hold, and presses OK.
-template <typename Dialog>
-void Fill(Dialog* dialog, std::initializer_list<QString> texts) {
-    QList<QLineEdit*> fields = {dialog->Text1, dialog->Text2};
-    if constexpr (std::is_same_v<Dialog, FixDialog>) {
-        fields.append(dialog->Text3);
-    }
-    int i = 0;
-    for (const QString& text : texts) {
-        fields[i]->clear();
-        QTest::keyClicks(fields[i++], text);
-    }
-    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
-}
 
 const std::string kLhbpSid = "\r\nP|BADOV1D|13R| |0|0|\r\n" + Leg("BADOV", "47100000", "19500000") +
                              "\r\n\r\nP|BADOV1D|13R| |0|0|\r\n" +

@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "dialog_fill.h"
 #include "editor_session.h"
 #include "finder_session.h"
 #include "fix_dialog.h"
@@ -22,19 +23,6 @@ void FolderInPlace(const Session& session, const char* relative) {
     const std::filesystem::path path = session.folder.path() / relative;
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path / "inside");
-}
-
-template <typename Dialog>
-void PressOk(Dialog* dialog, std::initializer_list<QString> texts) {
-    QList<QLineEdit*> fields = {dialog->Text1, dialog->Text2};
-    if constexpr (std::is_same_v<Dialog, FixDialog>) {
-        fields.append(dialog->Text3);
-    }
-    int i = 0;
-    for (const QString& text : texts) {
-        fields[i++]->setText(text);
-    }
-    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
 }
 
 }  // namespace
@@ -116,22 +104,22 @@ void FileProblemsTest::changesThatCannotBeWrittenLeaveFileAndListsAsTheyWere() {
         {"add a fix",
          [](Editor& e) {
              e.command("mnuLEG", "mnuNewFIX");
-             PressOk(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});
+             Fill(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});
          }},
         {"modify a fix",
          [](Editor& e) {
              e.command("mnuLEG", "mnuEditLeg");
-             PressOk(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});
+             Fill(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});
          }},
         {"add a SID",
          [](Editor& e) {
              e.command("mnuSID", "mnuNewSID");
-             PressOk(OpenWindow<ProcedureDialog>("frmProcModify"), {"NEW1A", "09"});
+             Fill(OpenWindow<ProcedureDialog>("frmProcModify"), {"NEW1A", "09"});
          }},
         {"modify a SID",
          [](Editor& e) {
              e.command("mnuSID", "mnuEditSID");
-             PressOk(OpenWindow<ProcedureDialog>("frmProcModify"), {"NEW1A", "09"});
+             Fill(OpenWindow<ProcedureDialog>("frmProcModify"), {"NEW1A", "09"});
          }},
         {"delete a SID",
          [](Editor& e) {
@@ -170,7 +158,7 @@ void FileProblemsTest::changesThatCannotBeWrittenLeaveFileAndListsAsTheyWere() {
     editor.sids->setCurrentRow(0);
     FolderInPlace(editor.session, "sid/EGLL.txt");
     editor.command("mnuLEG", "mnuNewFIX");
-    PressOk(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});
+    Fill(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});
     QCOMPARE(editor.lastPrompt().text, QString("The change was not written.\r\nsid/EGLL.txt is a "
                                                "folder, not a procedure file."));
     QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"CPT", "51487000", "-1219000"}}));
@@ -184,7 +172,7 @@ void FileProblemsTest::aProcedureFileInAFolderThatIsAFileIsNamed() {
     std::filesystem::remove_all(editor.session.folder.path() / "star");
     editor.session.folder.write("star", "a file where the folder should be");
     editor.command("mnuSTAR", "mnuNewSTAR");
-    PressOk(OpenWindow<ProcedureDialog>("frmProcModify"), {"NEW1A", "09"});
+    Fill(OpenWindow<ProcedureDialog>("frmProcModify"), {"NEW1A", "09"});
     QCOMPARE(editor.lastPrompt().text,
              QString("The change was not written.\r\nstar is a file, not a folder, so "
                      "star/LKPR.txt cannot be in it."));
