@@ -40,9 +40,10 @@ struct ConfigState {
 
 ConfigState state{};
 
-// `prefix` followed by the index as two digits: "LVar_05", "qvt_xml_42".
+// `prefix` followed by the index (0 to 99) as two digits: "LVar_05", "qvt_xml_42". The digits go
+// in as characters, so the compiler sees that they take two bytes.
 void indexed_key(char* key, std::size_t size, const char* prefix, int index) {
-    std::snprintf(key, size, "%s%02d", prefix, index);
+    std::snprintf(key, size, "%s%c%c", prefix, '0' + index / 10, '0' + index % 10);
 }
 
 }  // namespace

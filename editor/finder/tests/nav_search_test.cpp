@@ -202,7 +202,9 @@ TEST(SearchNavData, ObserverSeesEveryChangeAsItHappens) {
     // A long waypoints file, so that the scan reports batches of lines.
     std::string waypoints = kWaypoints;
     for (int i = 0; i < 5000; ++i) {
-        waypoints += "W" + std::to_string(i) + "|1|2|XX\r\n";
+        waypoints += 'W';
+        waypoints += std::to_string(i);
+        waypoints += "|1|2|XX\r\n";
     }
     nav.folder.write("waypoints.txt", waypoints);
     Records seenAtFirstRemoval;

@@ -143,7 +143,7 @@ TEST_F(XmlConfigModule, ExampleFileHoldsEveryKeyAtItsDefault) {
     // A copy: the module stores the values into the file it loaded.
     fs::copy_file(QVT_XML_CONFIG_EXAMPLE_INI, ini);
     for (int index = 0; index < 100; ++index) {
-        char key[16];
+        char key[32];
         char text[64];
         std::snprintf(key, sizeof key, "LVar_%02d", index);
         GetPrivateProfileStringA("LVars", key, "(missing)", text, sizeof text,
