@@ -61,41 +61,36 @@ void NavigationTest::launcherOpensTheEditorWithTheCatalogue() {
 }
 
 void NavigationTest::selectingProceduresShowsTheirLegs() {
-    Session session;
-    EditorWindow* editor = session.open();
-    auto* airports = Child<QListWidget>(editor, "List1");
-    auto* sids = Child<QListWidget>(editor, "List2");
-    auto* stars = Child<QListWidget>(editor, "List3");
-    auto* legs = Child<QTreeWidget>(editor, "ListView1");
-    auto* label = Child<QLabel>(editor, "Label7");
-    QCOMPARE(legs->headerItem()->text(2), QString("Longtitude"));
+    Editor editor;
+    auto* label = Child<QLabel>(editor.window, "Label7");
+    QCOMPARE(editor.legs->headerItem()->text(2), QString("Longtitude"));
 
-    airports->setCurrentRow(1);
-    QCOMPARE(Texts(sids), (QStringList{"BADOV1D @ 13R", "BADOV1D @ 13R"}));
-    QCOMPARE(Texts(stars), (QStringList{"ABETI1N @ 31L"}));
+    editor.airports->setCurrentRow(1);
+    QCOMPARE(Texts(editor.sids), (QStringList{"BADOV1D @ 13R", "BADOV1D @ 13R"}));
+    QCOMPARE(Texts(editor.stars), (QStringList{"ABETI1N @ 31L"}));
 
-    sids->setCurrentRow(0);
+    editor.sids->setCurrentRow(0);
     QCOMPARE(label->text(), QString("SID: LHBP"));
-    QCOMPARE(Legs(legs), (QList<QStringList>{{"BADOV", "47100000", "19500000"}}));
+    QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"BADOV", "47100000", "19500000"}}));
 
-    stars->setCurrentRow(0);
-    QCOMPARE(SelectedRow(sids), -1);
-    QCOMPARE(SelectedRow(stars), 0);
+    editor.stars->setCurrentRow(0);
+    QCOMPARE(SelectedRow(editor.sids), -1);
+    QCOMPARE(SelectedRow(editor.stars), 0);
     QCOMPARE(label->text(), QString("STAR: LHBP"));
-    QCOMPARE(Legs(legs), (QList<QStringList>{{"ABETI", "47900000", "18900000"}}));
+    QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"ABETI", "47900000", "18900000"}}));
 
     // Back to the SID it was: the STAR list loses its selection in turn.
-    sids->setCurrentRow(0);
-    QCOMPARE(SelectedRow(stars), -1);
+    editor.sids->setCurrentRow(0);
+    QCOMPARE(SelectedRow(editor.stars), -1);
     QCOMPARE(label->text(), QString("SID: LHBP"));
 
-    // Another airport: new procedure lists, nothing selected, the legs shown stay.
-    airports->setCurrentRow(0);
-    QCOMPARE(Texts(sids), (QStringList{"CPT3F @ 27L"}));
-    QCOMPARE(stars->count(), 0);
-    QCOMPARE(SelectedRow(sids), -1);
+    // Another airport: new procedure lists, nothing selected, the editor.legs shown stay.
+    editor.airports->setCurrentRow(0);
+    QCOMPARE(Texts(editor.sids), (QStringList{"CPT3F @ 27L"}));
+    QCOMPARE(editor.stars->count(), 0);
+    QCOMPARE(SelectedRow(editor.sids), -1);
     QCOMPARE(label->text(), QString("SID: LHBP"));
-    QCOMPARE(Legs(legs), (QList<QStringList>{{"BADOV", "47100000", "19500000"}}));
+    QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"BADOV", "47100000", "19500000"}}));
 }
 
 void NavigationTest::equalEntriesReachTheirOwnBlocks() {
