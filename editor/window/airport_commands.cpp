@@ -61,7 +61,7 @@ void EditorWindow::mnuDelSelectedAirport_Click() {
     }
     List2->clear();
     List3->clear();
-    ListView1->clear();
+    clearShownProcedure();
 }
 
 void EditorWindow::mnuApFix_Click() {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include "twips.h"
@@ -22,6 +23,9 @@ DialogWindow::DialogWindow(QWidget* opener, const char* name) : opener_(opener) 
     Command2->setObjectName("Command2");
     connect(Command1, &QPushButton::clicked, this, &DialogWindow::okClicked);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    // Escape is Cancel, as in any dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {
@@ -32,12 +36,21 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// The dialog opens over the middle of the window that opened it.
+// The dialog opens over the middle of the window that opened it, ready for typing into its first
+// field.
 void DialogWindow::showEvent(QShowEvent* event) {
     if (opener_) {
         move(opener_->frameGeometry().center() - rect().center());
     }
     QWidget::showEvent(event);
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        if (field->focusPolicy() & Qt::TabFocus) {
+            field->setFocus(Qt::TabFocusReason);
+            field->selectAll();
+            break;
+        }
+    }
+    activateWindow();
 }
 
 QLabel* DialogWindow::addLabel(const char* name, const QString& text, QRect twips) {

@@ -82,9 +82,11 @@ QString NotWrittenText(RewriteStatus status, const std::filesystem::path& progra
     return "The change was not written.\r\n" + reason;
 }
 
-QString NotSelectedText() {
-    return "The change was not written.\r\nThe procedure whose legs are shown is not selected "
-           "in its list any more: select it again and repeat the change.";
+QString NotSelectedText(const ShownProcedure& shown) {
+    return "The change was not written.\r\nThe legs shown are those of the " +
+           QString(shown.kind == ProcedureKind::Sid ? "SID " : "STAR ") + ToQt(shown.entry) +
+           " of " + ToQt(shown.airport) +
+           ", which is not selected in its list any more: select it again and repeat the change.";
 }
 
 QString NoProcedureShownText() {

@@ -12,6 +12,7 @@
 
 #include "procedure_kind.h"
 #include "rewrite_protocol.h"
+#include "shown_procedure.h"
 
 namespace vantrel {
 
@@ -29,9 +30,9 @@ QString FileText(const std::filesystem::path& programFolder, const std::filesyst
 QString NotWrittenText(RewriteStatus status, const std::filesystem::path& programFolder,
                        ProcedureKind kind, std::string_view airport);
 
-// A leg change while the shown procedure is not selected in its list (another airport was
-// selected, or the procedure was deleted): there is nothing to write it into.
-QString NotSelectedText();
+// A leg change while the shown procedure is not selected in its list (another airport or entry
+// is selected): the change would not go where the user sees it.
+QString NotSelectedText(const ShownProcedure& shown);
 
 // A new leg while no procedure is shown: there is no procedure to add it to.
 QString NoProcedureShownText();

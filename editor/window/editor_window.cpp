@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -18,6 +19,7 @@
 #include "launcher_return.h"
 #include "load_window.h"
 #include "map_window.h"
+#include "popup_menu.h"
 #include "procedure_entry.h"
 #include "procedure_file.h"
 #include "procedure_reader.h"
@@ -48,11 +50,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
     return label;
 }
 
-QListWidget* MakeList(QWidget* parent, const char* name, QRect rect) {
-    auto* list = Place(new QListWidget(parent), name, rect);
+EntryList* MakeList(QWidget* parent, const char* name, QRect rect) {
+    auto* list = new EntryList(parent, name);
+    list->setGeometry(rect);
     list->setFont(TahomaFont(8.25, false));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setContextMenuPolicy(Qt::CustomContextMenu);
     return list;
 }
 
@@ -74,28 +75,7 @@ QMenu* MakeMenu(EditorWindow* window, const char* name, const char* title,
     return menu;
 }
 
-// A right-button press on the list pops its menu up at the mouse; the selection stays as it is.
-void AttachPopup(QAbstractItemView* list, QMenu* menu) {
-    QObject::connect(list, &QWidget::customContextMenuRequested, menu,
-                     [list, menu](QPoint at) { menu->popup(list->viewport()->mapToGlobal(at)); });
-}
-
-// Runs the handler whenever an entry of the list becomes the selected one, by click, key or code.
-template <typename Handler>
-void OnEntrySelected(QListWidget* list, QObject* receiver, Handler handler) {
-    QObject::connect(list, &QListWidget::currentRowChanged, receiver, [handler](int row) {
-        if (row >= 0) {
-            handler();
-        }
-    });
-}
-
 }  // namespace
-
-int SelectedRow(const QListWidget* list) {
-    const QListWidgetItem* item = list->currentItem();
-    return item && item->isSelected() ? list->row(item) : -1;
-}
 
 std::vector<std::string> ListTexts(const QListWidget* list) {
     std::vector<std::string> texts;
@@ -111,10 +91,12 @@ EditorWindow::EditorWindow(AppContext& context, QWidget* launcher)
     setObjectName("frmNew");
     setWindowTitle("VANTREL");
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsSize(9975, 5985));
+    setMinimumSize(TwipsSize(9975, 5985));
+    resize(minimumSize());
     createNavigationArea();
     createFinderArea();
     createMenus();
+    createLayout();
 }
 
 EditorWindow::~EditorWindow() {
@@ -150,7 +132,6 @@ void EditorWindow::createNavigationArea() {
     ListView1->setHeaderLabels({"Name", "Latitude", "Longtitude"});
     ListView1->setRootIsDecorated(false);
     ListView1->setFont(TahomaFont(8.25, false));
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     // The last column fills the rest of the list's width.
     ListView1->header()->setMinimumSectionSize(40);
     ListView1->setColumnWidth(0, 60);
@@ -165,9 +146,9 @@ void EditorWindow::createNavigationArea() {
 
     connect(Command3, &QPushButton::clicked, this, &EditorWindow::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &EditorWindow::Command4_Click);
-    OnEntrySelected(List1, this, [this] { List1_Click(); });
-    OnEntrySelected(List2, this, [this] { List2_Click(); });
-    OnEntrySelected(List3, this, [this] { List3_Click(); });
+    connect(List1, &EntryList::entryChosen, this, &EditorWindow::List1_Click);
+    connect(List2, &EntryList::entryChosen, this, &EditorWindow::List2_Click);
+    connect(List3, &EntryList::entryChosen, this, &EditorWindow::List3_Click);
     connect(Text2, &QLineEdit::textChanged, this, &EditorWindow::Text2_Change);
 }
 
@@ -175,8 +156,9 @@ void EditorWindow::createFinderArea() {
     Frame2 =
         Place(new QGroupBox("WAYPOINT FINDER", this), "Frame2", TwipsRect(120, 3480, 9735, 2415));
     const QFont font = TahomaFont(8.25, false);
-    // Left: the search box and its buttons. Right: the note on the cache and the hint on adding.
-    // Below, across the frame: the result list with its format caption.
+    // Left: the search box, its buttons and the hint on adding. Right: the note on the cache,
+    // below the frame's caption line. Below, across the frame: the result list with its format
+    // caption.
     MakeLabel(Frame2, "Label8",
               "Enter the name of a WP and press enter:", TwipsRect(120, 240, 4680, 225), font);
     Combo1 = Place(new QComboBox(Frame2), "Combo1", TwipsRect(120, 480, 2175, 315));
@@ -196,16 +178,25 @@ void EditorWindow::createFinderArea() {
         "The search engine uses a cache file for faster searching because the NAVAID database is "
         "very large. If you update the database you have to empty the cache file to make the "
         "search function up to date.",
-        TwipsRect(5040, 90, 4575, 660), TahomaFont(6.75, false));
+        TwipsRect(5040, 240, 4575, 780), TahomaFont(6.75, false));
     cacheNote->setWordWrap(true);
     cacheNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     MakeLabel(Frame2, "Label10", "Double click on a waypoint to add to the LEGs list.",
-              TwipsRect(5040, 750, 4575, 225), font)
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+              TwipsRect(120, 825, 4755, 225), font);
     MakeLabel(Frame2, "Label11",
               "Format:   ID | Latitude | Longtitude | Name and/or Country | Facility type",
-              TwipsRect(120, 975, 9495, 225), font);
-    List4 = MakeList(Frame2, "List4", TwipsRect(120, 1200, 9495, 1095));
+              TwipsRect(120, 1050, 9495, 225), font);
+    List4 = Place(new QListWidget(Frame2), "List4", TwipsRect(120, 1275, 9495, 1020));
+    List4->setFont(font);
+    List4->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The layout above places the frame's first line 240 twips down; where the style draws the
+    // caption and its frame line lower than that, everything in the frame moves below the line and
+    // the result list gives up the height.
+    const int below = std::max(0, Frame2->contentsRect().top() - Twips(240));
+    for (QWidget* child : Frame2->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->move(child->x(), child->y() + below);
+    }
+    List4->resize(List4->width(), List4->height() - below);
 
     // The notice shown over the lists while a search runs.
     Frame1 = Place(new QFrame(this), "Frame1", TwipsRect(3480, 1500, 3015, 855));
@@ -251,6 +242,17 @@ void EditorWindow::createMenus() {
     QAction* showMap = mnuLEG->findChild<QAction*>("mnuShowMap");
     showMap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     addAction(showMap);
+    // The Delete key in a list runs that list's delete command.
+    for (const auto& [list, menu, item] :
+         {std::tuple<QWidget*, QMenu*, const char*>{List1, mnuAirport, "mnuDelSelectedAirport"},
+          {List2, mnuSID, "mnuDelSID"},
+          {List3, mnuSTAR, "mnuDelSTAR"},
+          {ListView1, mnuLEG, "mnuDelLEG"}}) {
+        QAction* remove = menu->findChild<QAction*>(item);
+        remove->setShortcut(QKeySequence::Delete);
+        remove->setShortcutContext(Qt::WidgetShortcut);
+        list->addAction(remove);
+    }
     mnuFinder =
         MakeMenu(this, "mnuFinder", "MenuFinder",
                  {{"mnuPBD", "Place/Bearing/Distance WP from here", &EditorWindow::mnuPBD_Click}});
@@ -259,6 +261,36 @@ void EditorWindow::createMenus() {
     AttachPopup(List3, mnuSTAR);
     AttachPopup(ListView1, mnuLEG);
     AttachPopup(List4, mnuFinder);
+}
+
+// Of the width the window has beyond its smallest size, the airports take a tenth, the SIDs and
+// the STARs a quarter each and the legs the rest; of the height, the lists above and the finder
+// below take half each.
+void EditorWindow::createLayout() {
+    const auto child = [this](const char* name) { return findChild<QWidget*>(name); };
+    for (const char* name : {"Label3", "Label9", "Text2"}) {
+        layout_.add(child(name), {0, 0.1, 0, 0});
+    }
+    layout_.add(List1, {0, 0.1, 0, 0.5});
+    layout_.add(child("Label2"), {0.1, 0.25, 0, 0});
+    layout_.add(List2, {0.1, 0.25, 0, 0.5});
+    layout_.add(child("Label4"), {0.35, 0.25, 0, 0});
+    layout_.add(List3, {0.35, 0.25, 0, 0.5});
+    layout_.add(child("Label5"), {0.6, 0, 0, 0});
+    layout_.add(Label7, {0.6, 0.4, 0, 0});
+    layout_.add(ListView1, {0.6, 0.4, 0, 0.5});
+    layout_.add(Command3, {1, 0, 0.25, 0});
+    layout_.add(Command4, {1, 0, 0.25, 0});
+    layout_.add(Frame2, {0, 1, 0.5, 0.5});
+    layout_.add(child("Label1"), {0, 1, 0, 0});
+    layout_.add(child("Label11"), {0, 1, 0, 0});
+    layout_.add(List4, {0, 1, 0, 0.5});
+    layout_.add(Frame1, {0.5, 0, 0.25, 0});
+}
+
+void EditorWindow::resizeEvent(QResizeEvent* event) {
+    layout_.apply(event->size() - minimumSize());
+    QWidget::resizeEvent(event);
 }
 
 void EditorWindow::Form_Load() {
@@ -315,7 +347,7 @@ std::string EditorWindow::selectedAirport() const {
     return row < 0 ? std::string() : FromQt(List1->item(row)->text());
 }
 
-QListWidget* EditorWindow::procedureList(ProcedureKind kind) const {
+EntryList* EditorWindow::procedureList(ProcedureKind kind) const {
     return kind == ProcedureKind::Sid ? List2 : List3;
 }
 
@@ -354,38 +386,67 @@ void EditorWindow::List3_Click() {
     showProcedure(ProcedureKind::Star);
 }
 
-void EditorWindow::showProcedure(ProcedureKind kind) {
-    QListWidget* list = procedureList(kind);
-    QListWidget* other =
-        procedureList(kind == ProcedureKind::Sid ? ProcedureKind::Star : ProcedureKind::Sid);
+std::optional<ShownProcedure> EditorWindow::selectedProcedure(ProcedureKind kind) const {
+    const QListWidget* list = procedureList(kind);
     const int row = SelectedRow(list);
-    if (row < 0) {
+    if (row < 0 || SelectedRow(List1) < 0) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> entries = ListTexts(list);
+    return ShownProcedure{kind, selectedAirport(), entries[row], OccurrenceNumber(entries, row)};
+}
+
+void EditorWindow::showProcedure(ProcedureKind kind) {
+    std::optional<ShownProcedure> selected = selectedProcedure(kind);
+    if (!selected) {
         return;
     }
     {
         // Clearing the other list's selection must not make that list show its procedure.
+        QListWidget* other =
+            procedureList(kind == ProcedureKind::Sid ? ProcedureKind::Star : ProcedureKind::Sid);
         const QSignalBlocker guard(other);
         other->setCurrentRow(-1);
         other->clearSelection();
     }
-    ListView1->clear();
-    const std::string airport = selectedAirport();
-    Label7->setText(ToQt(LabelPrefix(kind)) + ToQt(airport));
-
-    const std::vector<std::string> entries = ListTexts(list);
-    const std::filesystem::path file = ProcedureFilePath(context_.programFolder, kind, airport);
+    const std::filesystem::path file =
+        ProcedureFilePath(context_.programFolder, kind, selected->airport);
     ReadStatus status;
-    showLegs(ReadLegs(file, entries[row], OccurrenceNumber(entries, row), status));
+    const std::vector<LegRow> legs = ReadLegs(file, selected->entry, selected->occurrence, status);
     if (status == ReadStatus::Failed) {
         // No procedure is shown, so that no leg command writes a list that lacks the file's legs.
-        ListView1->clear();
-        Label7->clear();
+        clearShownProcedure();
         context_.prompts.message(
-            this, LegsNotReadText(FileText(context_.programFolder, file), ToQt(entries[row])),
+            this, LegsNotReadText(FileText(context_.programFolder, file), ToQt(selected->entry)),
             kNotReadTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+        return;
     }
-    shownProcedureDeleted_ = false;
+    ListView1->clear();
+    showLegs(legs);
+    Label7->setText(ToQt(LabelPrefix(kind)) + ToQt(selected->airport));
+    shown_ = std::move(selected);
     refreshMap();
+}
+
+void EditorWindow::clearShownProcedure() {
+    ListView1->clear();
+    Label7->clear();
+    shown_.reset();
+    refreshMap();
+}
+
+const ShownProcedure* EditorWindow::shownProcedureToChange(const QString& title) {
+    if (!shown_) {
+        context_.prompts.message(this, NoProcedureShownText(), title, PromptButtons::Ok,
+                                 PromptIcon::Exclamation);
+        return nullptr;
+    }
+    if (selectedProcedure(shown_->kind) != shown_) {
+        context_.prompts.message(this, NotSelectedText(*shown_), kNotWrittenTitle,
+                                 PromptButtons::Ok, PromptIcon::Exclamation);
+        return nullptr;
+    }
+    return &*shown_;
 }
 
 void EditorWindow::Text2_Change() {

@@ -4,12 +4,16 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app_context.h"
+#include "entry_list.h"
 #include "leg_row.h"
 #include "procedure_kind.h"
+#include "shown_procedure.h"
+#include "stretch_layout.h"
 
 class QComboBox;
 class QFrame;
@@ -72,6 +76,10 @@ class EditorWindow : public QWidget {
     // returns whether it was written.
     bool RewriteLegs();
 
+    // The procedure whose legs are shown; none before the first one is loaded and after it was
+    // deleted.
+    const std::optional<ShownProcedure>& shownProcedure() const { return shown_; }
+
     // Waypoint finder: Enter in Combo1 searches as Command1 does.
     void Combo1_Change();
     void Command1_Click();
@@ -94,15 +102,25 @@ class EditorWindow : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void createNavigationArea();
     void createFinderArea();
     void createMenus();
+    void createLayout();
     void LoadAirportList();
     void showProcedure(ProcedureKind kind);
+    // Empties the legs list and the legs label: no procedure is shown.
+    void clearShownProcedure();
+    // The procedure the list selection names: the selected airport and the selected entry of
+    // that kind's list with its occurrence number; none when nothing of that kind is selected.
+    std::optional<ShownProcedure> selectedProcedure(ProcedureKind kind) const;
+    // The shown procedure, when the lists still select it; otherwise tells the user why nothing
+    // can be written into it (when none is shown, under `title`) and gives none.
+    const ShownProcedure* shownProcedureToChange(const QString& title);
     std::string selectedAirport() const;
-    QListWidget* procedureList(ProcedureKind kind) const;
+    EntryList* procedureList(ProcedureKind kind) const;
 
     void editProcedure(ProcedureKind kind);
     void newProcedure(ProcedureKind kind);
@@ -145,9 +163,9 @@ class EditorWindow : public QWidget {
     LegRow pbdSource_;
 
     QLineEdit* Text2;
-    QListWidget* List1;
-    QListWidget* List2;
-    QListWidget* List3;
+    EntryList* List1;
+    EntryList* List2;
+    EntryList* List3;
     QLabel* Label7;
     QTreeWidget* ListView1;
     QPushButton* Command3;
@@ -167,12 +185,11 @@ class EditorWindow : public QWidget {
 
     QPointer<QWidget> dialog_;
     QPointer<MapWindow> map_;
-    // The procedure whose legs the list still shows has been deleted: the map shows none.
-    bool shownProcedureDeleted_ = false;
+    std::optional<ShownProcedure> shown_;
+    // The lists grow with the window; the layout in twips is its smallest size.
+    StretchLayout layout_;
 };
 
-// Row of the selected entry of a list, -1 when none is selected.
-int SelectedRow(const QListWidget* list);
 // Texts of every entry of a list, as the core reads them.
 std::vector<std::string> ListTexts(const QListWidget* list);
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
 
 #include "edit_messages.h"
 #include "editor_window.h"
@@ -108,9 +109,7 @@ void EditorWindow::Combo1_Click() {
 }
 
 bool EditorWindow::insertNavRecord(const QString& record) {
-    if (Label7->text().isEmpty()) {
-        context_.prompts.message(this, NoProcedureShownText(), kFinderTitle, PromptButtons::Ok,
-                                 PromptIcon::Exclamation);
+    if (!shownProcedureToChange(kFinderTitle)) {
         return false;
     }
     std::optional<LegRow> leg = LegFromNavRecord(FromQt(record));
@@ -135,6 +134,11 @@ void EditorWindow::addToHistory(const QString& record) {
     }
     Combo1->insertItem(0, record);
     Combo1->setEditText(typed);
+    // The drop-down list is as wide as its longest line, so that no line is cut.
+    QAbstractItemView* list = Combo1->view();
+    list->setTextElideMode(Qt::ElideNone);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {

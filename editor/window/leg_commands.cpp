@@ -15,6 +15,12 @@
 #include "text_codec.h"
 
 namespace vantrel {
+namespace {
+
+constexpr const char* kMoveTitle = "Move";
+constexpr const char* kDeleteLegTitle = "Delete";
+
+}  // namespace
 
 std::vector<LegRow> EditorWindow::shownLegs() const {
     std::vector<LegRow> legs;
@@ -55,31 +61,15 @@ void EditorWindow::selectLeg(int row) {
 }
 
 bool EditorWindow::RewriteLegs() {
-    const QString label = Label7->text();
-    ProcedureKind kind;
-    if (label.startsWith(ToQt(LabelPrefix(ProcedureKind::Sid)))) {
-        kind = ProcedureKind::Sid;
-    } else if (label.startsWith(ToQt(LabelPrefix(ProcedureKind::Star)))) {
-        kind = ProcedureKind::Star;
-    } else {
+    if (!shown_) {
         return false;  // no procedure shown yet
     }
-    const QListWidget* list = procedureList(kind);
-    const int row = SelectedRow(list);
-    if (row < 0) {
-        context_.prompts.message(this, NotSelectedText(), kNotWrittenTitle, PromptButtons::Ok,
-                                 PromptIcon::Exclamation);
-        return false;
-    }
-    const std::string airport = selectedAirport();
-    const std::vector<std::string> entries = ListTexts(list);
-    const RewriteStatus status = vantrel::RewriteLegs(
-        context_.programFolder, {kind, airport, entries[row], OccurrenceNumber(entries, row)},
-        shownLegs());
+    const RewriteStatus status =
+        vantrel::RewriteLegs(context_.programFolder, shown_->address(), shownLegs());
     if (status != RewriteStatus::Done) {
-        context_.prompts.message(this,
-                                 NotWrittenText(status, context_.programFolder, kind, airport),
-                                 kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+        context_.prompts.message(
+            this, NotWrittenText(status, context_.programFolder, shown_->kind, shown_->airport),
+            kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
         return false;
     }
     return true;
@@ -107,7 +97,7 @@ void EditorWindow::moveLeg(int direction) {
     const int selected = selectedLeg();
     const std::optional<int> moved =
         direction < 0 ? MoveLegUp(legs, selected) : MoveLegDown(legs, selected);
-    if (!moved) {
+    if (!moved || !shownProcedureToChange(kMoveTitle)) {
         return;
     }
     setEnabled(false);
@@ -120,6 +110,9 @@ void EditorWindow::moveLeg(int direction) {
 void EditorWindow::mnuDelLEG_Click() {
     const int selected = selectedLeg();
     if (selected < 0) {
+        return;
+    }
+    if (!shownProcedureToChange(kDeleteLegTitle)) {
         return;
     }
     const QString name = ListView1->topLevelItem(selected)->text(0);
@@ -146,6 +139,9 @@ void EditorWindow::mnuEditLeg_Click() {
     if (selected < 0) {
         return;
     }
+    if (!shownProcedureToChange("Modify FIX")) {
+        return;
+    }
     const QTreeWidgetItem* item = ListView1->topLevelItem(selected);
     FixDialog* dialog = openFixDialog("Modify FIX", "Change the name of the FIX:");
     dialog->Text1->setText(item->text(0));
@@ -156,9 +152,7 @@ void EditorWindow::mnuEditLeg_Click() {
 
 void EditorWindow::mnuNewFIX_Click() {
     // A new leg needs a procedure to be written into.
-    if (Label7->text().isEmpty()) {
-        context_.prompts.message(this, NoProcedureShownText(), "Add New FIX", PromptButtons::Ok,
-                                 PromptIcon::Exclamation);
+    if (!shownProcedureToChange("Add NEW FIX")) {
         return;
     }
     openFixDialog("Add NEW FIX", "Enter the name of the NEW FIX:")->show();

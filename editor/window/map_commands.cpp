@@ -2,11 +2,13 @@
 // its selection and the legs label.
 #include <QAbstractItemModel>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
 
 #include "editor_window.h"
 #include "map_window.h"
+#include "text_codec.h"
 
 namespace vantrel {
 
@@ -39,22 +41,36 @@ void EditorWindow::refreshMap() {
     if (!map_) {
         return;
     }
-    if (shownProcedureDeleted_ || Label7->text().isEmpty()) {
-        map_->setContent({});
+    if (shown_) {
+        map_->setContent({Label7->text(), ToQt(shown_->entry), shownLegs(), selectedLeg()});
     } else {
-        map_->setContent({Label7->text(), shownLegs(), selectedLeg()});
+        map_->setContent({});
     }
 }
 
-// To the right of the editor when the screen has room there, else as far right as it has.
+// Beside the editor: to its right where the screen has room there, else to its left. Where neither
+// side has room, at the screen's left edge and narrowed if need be so that it ends before the
+// editor's move buttons, which stay in reach.
 void EditorWindow::placeBeside(QWidget* window) const {
-    QPoint at = frameGeometry().topRight() + QPoint(8, 0);
-    if (const QScreen* screen = this->screen()) {
-        const QRect room = screen->availableGeometry();
-        at.setX(std::max(room.left(), std::min(at.x(), room.right() - window->width())));
-        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - window->height())));
+    constexpr int kGap = 8;
+    const QRect editor = frameGeometry();
+    const QScreen* screen = this->screen();
+    const QRect room =
+        screen ? screen->availableGeometry() : editor.united(QRect(0, 0, 4000, 3000));
+    const int width = window->width();
+    const int top = std::max(room.top(), std::min(editor.top(), room.bottom() - window->height()));
+    if (editor.right() + kGap + width <= room.right()) {
+        window->move(editor.right() + kGap, top);
+        return;
     }
-    window->move(at);
+    if (editor.left() - kGap - width >= room.left()) {
+        window->move(editor.left() - kGap - width, top);
+        return;
+    }
+    const int buttonsLeft = mapToGlobal(Command3->geometry().topLeft()).x();
+    const int narrowed = std::min(width, buttonsLeft - kGap - room.left());
+    window->resize(std::max(narrowed, window->minimumSizeHint().width()), window->height());
+    window->move(room.left(), top);
 }
 
 }  // namespace vantrel

@@ -336,8 +336,15 @@ QImage DrawMap(const MapContent& content, QSize pictureSize) {
         painter.restore();
         DrawScaleBar(painter, projection, area);
     }
-    DrawTitle(painter, pictureSize, content.title, totalNm, placed.fixes.size() > 1);
+    DrawTitle(painter, pictureSize, MapHeading(content), totalNm, placed.fixes.size() > 1);
     return picture;
+}
+
+QString MapHeading(const MapContent& content) {
+    if (content.procedure.isEmpty()) {
+        return content.title;
+    }
+    return content.title + "  " + content.procedure;
 }
 
 }  // namespace vantrel

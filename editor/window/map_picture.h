@@ -16,9 +16,11 @@
 
 namespace vantrel {
 
-// What the map shows: the legs label's text, the legs list in order and its selected row.
+// What the map shows: the legs label's text, the shown procedure's entry, the legs list in order
+// and its selected row.
 struct MapContent {
-    QString title;  // "SID: LHBP"; empty when no procedure is shown
+    QString title;      // "SID: LHBP"; empty when no procedure is shown
+    QString procedure;  // "BADOV1D @ 13R"
     std::vector<LegRow> legs;
     int selectedRow = -1;  // from 0; -1 when no leg is selected
 };
@@ -80,6 +82,9 @@ QRectF MapArea(QSize pictureSize);
 MapProjection ProjectionFor(const PlacedLegs& placed, QSize pictureSize);
 
 QImage DrawMap(const MapContent& content, QSize pictureSize);
+
+// The procedure as the map's title band and its window name it: "SID: LHBP  BADOV1D @ 13R".
+QString MapHeading(const MapContent& content);
 
 // The map's colours.
 inline constexpr QRgb kMapBackground = 0xfffbfaf5;

@@ -15,6 +15,7 @@
 namespace vantrel {
 namespace {
 
+constexpr const char* kCaption = "VANTREL - Map";
 constexpr const char* kSaveTitle = "Save Picture";
 constexpr int kListedLines = 5;
 
@@ -32,11 +33,15 @@ class MapView : public QWidget {
     const MapContent& content_;
 };
 
-// "SID: LHBP" gives SID-LHBP.png, in the user's pictures folder.
-QString SuggestedFile(const QString& title) {
-    QString name = title.isEmpty() ? QString("map") : title;
+// "SID: LHBP" with "BADOV1D @ 13R" gives SID-LHBP-BADOV1D-13R.png, in the user's pictures folder.
+QString SuggestedFile(const MapContent& content) {
+    QString name = content.title.isEmpty() ? QString("map") : content.title;
+    if (!content.procedure.isEmpty()) {
+        name += "-" + content.procedure;
+    }
     name.replace(": ", "-");
-    name.replace(QRegularExpression(R"([\\/:*?"<>|])"), "_");
+    name.replace(" @ ", "-");
+    name.replace(QRegularExpression(R"([\\/:*?"<>|\s])"), "_");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty()) {
         folder = QDir::homePath();
@@ -48,7 +53,7 @@ QString SuggestedFile(const QString& title) {
 
 MapWindow::MapWindow(AppContext& context) : context_(context) {
     setObjectName("frmMap");
-    setWindowTitle("VANTREL - Map");
+    setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(QFont("Tahoma", 8));
 
@@ -78,6 +83,8 @@ MapWindow::MapWindow(AppContext& context) : context_(context) {
 
 void MapWindow::setContent(MapContent content) {
     content_ = std::move(content);
+    const QString heading = MapHeading(content_);
+    setWindowTitle(heading.isEmpty() ? kCaption : QString(kCaption) + " - " + heading);
     List1->clear();
     for (const UnusableLeg& leg : PlaceLegs(content_.legs).unusable) {
         auto* item = new QListWidgetItem(leg.text, List1);
@@ -102,7 +109,7 @@ QImage MapWindow::picture() const {
 }
 
 void MapWindow::Command1_Click() {
-    QString file = context_.prompts.saveFileName(this, kSaveTitle, SuggestedFile(content_.title),
+    QString file = context_.prompts.saveFileName(this, kSaveTitle, SuggestedFile(content_),
                                                  "PNG picture (*.png)");
     if (file.isEmpty()) {
         return;

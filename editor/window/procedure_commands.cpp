@@ -94,16 +94,18 @@ void EditorWindow::procedureDialogOk(ProcedureDialog* dialog) {
         const std::string airport = selectedAirport();
         RewriteStatus status;
         if (mode.modify) {
-            const int row = SelectedRow(list);
-            if (row < 0) {
+            const std::optional<ShownProcedure> modified = selectedProcedure(mode.kind);
+            if (!modified) {
                 break;
             }
-            const std::vector<std::string> entries = ListTexts(list);
-            status = ModifyProcedure(
-                context_.programFolder,
-                {mode.kind, airport, entries[row], OccurrenceNumber(entries, row)}, name, runway);
+            const int row = SelectedRow(list);
+            status = ModifyProcedure(context_.programFolder, modified->address(), name, runway);
             if (status == RewriteStatus::Done) {
                 list->item(row)->setText(ToQt(EntryText(name, runway)));
+                // The legs shown now belong to the procedure by its new name.
+                if (modified == shown_) {
+                    showProcedure(mode.kind);
+                }
             }
         } else {
             if (airport.empty()) {
@@ -130,33 +132,34 @@ void EditorWindow::procedureDialogOk(ProcedureDialog* dialog) {
 
 void EditorWindow::deleteProcedure(ProcedureKind kind) {
     QListWidget* list = procedureList(kind);
-    const int row = SelectedRow(list);
-    if (row < 0) {
+    const std::optional<ShownProcedure> deleted = selectedProcedure(kind);
+    if (!deleted) {
         return;
     }
+    const int row = SelectedRow(list);
     const QString entry = list->item(row)->text();
     if (context_.prompts.message(this, "Are you sure you want to delete " + entry + "?", "Confirm",
                                  PromptButtons::OkCancel, PromptIcon::None) != PromptAnswer::Ok) {
         return;
     }
-    const std::vector<std::string> entries = ListTexts(list);
-    const std::string airport = selectedAirport();
-    const RewriteStatus status = DeleteProcedure(
-        context_.programFolder, {kind, airport, entries[row], OccurrenceNumber(entries, row)});
+    const RewriteStatus status = DeleteProcedure(context_.programFolder, deleted->address());
     if (status != RewriteStatus::Done) {
-        context_.prompts.message(this,
-                                 NotWrittenText(status, context_.programFolder, kind, airport),
-                                 kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+        context_.prompts.message(
+            this, NotWrittenText(status, context_.programFolder, kind, deleted->airport),
+            kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
         return;
     }
-    // Removing the row must not make the list show another procedure.
-    const QSignalBlocker guard(list);
-    delete list->takeItem(row);
-    list->setCurrentRow(-1);
-    list->clearSelection();
-    // The selected procedure is the one whose legs are shown.
-    shownProcedureDeleted_ = true;
-    refreshMap();
+    {
+        // Removing the row must not make the list show another procedure.
+        const QSignalBlocker guard(list);
+        delete list->takeItem(row);
+        list->setCurrentRow(-1);
+        list->clearSelection();
+    }
+    // Legs left on screen would be written over another procedure by the next leg command.
+    if (deleted == shown_) {
+        clearShownProcedure();
+    }
 }
 
 }  // namespace vantrel

@@ -13,8 +13,10 @@
 #include "launcher_window.h"
 #include "scripted_prompts.h"
 #include "temp_folder.h"
+#include "user_input.h"
 
 using namespace vantrel;
+using namespace vantrel::testing;
 
 namespace {
 
@@ -39,7 +41,7 @@ struct Session {
         }
         launcher = std::make_unique<LauncherWindow>(context);
         launcher->show();
-        launcher->Command2_Click();
+        ClickButton(launcher.get(), "Command2");
         window = launcher->converter();
     }
     ~Session() { delete window; }
@@ -176,7 +178,7 @@ void ConverterWindowTest::theEditorListsTheConvertedDemoAirports() {
     QCOMPARE(session.text("Label6"), QString("2 files converted."));
     session.window->close();
 
-    session.launcher->Command1_Click();
+    ClickButton(session.launcher.get(), "Command1");
     QWidget* editor = session.launcher->editor();
     QVERIFY(editor);
     auto* airports = editor->findChild<QListWidget*>("List1");
@@ -184,7 +186,7 @@ void ConverterWindowTest::theEditorListsTheConvertedDemoAirports() {
     auto* stars = editor->findChild<QListWidget*>("List3");
     QVERIFY(airports && sids && stars);
     QCOMPARE(airports->count(), 2);
-    airports->setCurrentRow(1);
+    ClickRow(airports, 1);
     QCOMPARE(airports->currentItem()->text(), QString("LKPR"));
     QCOMPARE(sids->count(), 3);
     QCOMPARE(stars->count(), 2);

@@ -57,7 +57,7 @@ void EditingTest::aProcedureIsBuiltFromScratch() {
     QCOMPARE(editor.file("sid/LKPR.txt"), std::string("\r\nP|VLM2A|24| |0|0|\r\n"));
     QCOMPARE(Texts(editor.sids), QStringList{"VLM2A @ 24"});
 
-    editor.sids->setCurrentRow(0);
+    ClickRow(editor.sids, 0);
     QCOMPARE(Child<QLabel>(editor.window, "Label7")->text(), QString("SID: LKPR"));
     const QList<QStringList> typed = {
         {"VLM", "50100000", "14200000"}, {"RAK", "50200000", "13900000"}, {"TAU", "1", "2"}};
@@ -156,7 +156,7 @@ void EditingTest::airportCodesAreUpperCasedAndUnsafeOnesRefused() {
 void EditingTest::deletingAnAirportDeletesBothFiles() {
     Editor editor;
     editor.selectAirport("LHBP");
-    editor.sids->setCurrentRow(0);
+    ClickRow(editor.sids, 0);
     editor.command("mnuAirport", "mnuDelSelectedAirport");  // unscripted: Cancel
     QCOMPARE(editor.lastPrompt().text, QString("Are you sure you want to delete LHBP?"));
     QCOMPARE(editor.lastPrompt().title, QString("Confirm"));
@@ -248,8 +248,7 @@ void EditingTest::procedureDialogRefusesWhatTheFileCannotHold() {
     QCOMPARE(editor.file("sid/EGLL.txt"), before);
     QCOMPARE(editor.sids->count(), 1);
 
-    editor.legs->clear();
-    editor.sids->setCurrentRow(0);
+    ClickRow(editor.sids, 0);
     editor.command("mnuLEG", "mnuNewFIX");
     auto* fix = OpenWindow<FixDialog>("frmFIX");
     Fill(fix, {"CPT", "51|48", "0"});
@@ -272,7 +271,7 @@ void EditingTest::procedureCommandsReachTheSelectedOccurrence() {
     QVERIFY(!OpenWindow<ProcedureDialog>("frmProcModify"));
     QVERIFY(editor.session.prompts.shown().empty());
 
-    editor.sids->setCurrentRow(1);
+    ClickRow(editor.sids, 1);
     editor.command("mnuSID", "mnuEditSID");
     auto* dialog = OpenWindow<ProcedureDialog>("frmProcModify");
     QCOMPARE(dialog->windowTitle(), QString("Modify SID"));
@@ -286,7 +285,7 @@ void EditingTest::procedureCommandsReachTheSelectedOccurrence() {
     expected.replace(expected.rfind("BADOV1D"), 7, "BADOV2D");
     QCOMPARE(editor.file("sid/LHBP.txt"), expected);
 
-    editor.stars->setCurrentRow(0);
+    ClickRow(editor.stars, 0);
     editor.command("mnuSTAR", "mnuNewSTAR");
     dialog = OpenWindow<ProcedureDialog>("frmProcModify");
     QCOMPARE(dialog->windowTitle(), QString("Add NEW STAR"));
@@ -296,7 +295,7 @@ void EditingTest::procedureCommandsReachTheSelectedOccurrence() {
     QCOMPARE(SelectedRow(editor.stars), 0);
 
     // Deleting the second of the two equal STARs keeps the first block.
-    editor.stars->setCurrentRow(1);
+    ClickRow(editor.stars, 1);
     editor.session.prompts.answerMessage(PromptAnswer::Ok);
     editor.command("mnuSTAR", "mnuDelSTAR");
     QCOMPARE(Texts(editor.stars), QStringList{"ABETI1N @ 31L"});
@@ -304,7 +303,7 @@ void EditingTest::procedureCommandsReachTheSelectedOccurrence() {
     QCOMPARE(editor.file("star/LHBP.txt"),
              "P|ABETI1N|31L| |0|0|\r\n" + Leg("ABETI", "47900000", "18900000") + "\r\n\r\n\r\n");
 
-    editor.stars->setCurrentRow(0);
+    ClickRow(editor.stars, 0);
     editor.command("mnuSTAR", "mnuDelSTAR");  // unscripted: Cancel
     QCOMPARE(editor.stars->count(), 1);
 }
@@ -312,7 +311,7 @@ void EditingTest::procedureCommandsReachTheSelectedOccurrence() {
 void EditingTest::legCommandsRewriteTheShownProcedure() {
     Editor editor;
     editor.selectAirport("LHBP");
-    editor.sids->setCurrentRow(1);
+    ClickRow(editor.sids, 1);
     QPushButton* up = Child<QPushButton>(editor.window, "Command3");
     QPushButton* down = Child<QPushButton>(editor.window, "Command4");
 
@@ -364,7 +363,7 @@ void EditingTest::legCommandsRewriteTheShownProcedure() {
 void EditingTest::changesThatCannotBeWrittenAreReported() {
     Editor editor;
     editor.selectAirport("LHBP");
-    editor.sids->setCurrentRow(0);
+    ClickRow(editor.sids, 0);
 
     // Another airport selected: the shown procedure is no longer selected in its list.
     editor.selectAirport("EGLL");
@@ -372,13 +371,16 @@ void EditingTest::changesThatCannotBeWrittenAreReported() {
     editor.session.prompts.answerMessage(PromptAnswer::Ok);
     editor.command("mnuLEG", "mnuDelLEG");
     QCOMPARE(editor.lastPrompt().title, QString("Not written"));
-    QVERIFY(editor.lastPrompt().text.startsWith("The change was not written."));
+    QCOMPARE(editor.lastPrompt().text,
+             QString("The change was not written.\r\nThe legs shown are those of the SID BADOV1D "
+                     "@ 13R of LHBP, which is not selected in its list any more: select it again "
+                     "and repeat the change."));
     QCOMPARE(editor.file("sid/LHBP.txt"), kLhbpSid);
     QVERIFY(editor.window->isEnabled());
 
     // The file went away behind the editor's back.
     editor.selectAirport("LHBP");
-    editor.sids->setCurrentRow(0);
+    ClickRow(editor.sids, 0);
     std::filesystem::remove(editor.session.folder.path() / "sid/LHBP.txt");
     editor.command("mnuLEG", "mnuNewFIX");
     Fill(OpenWindow<FixDialog>("frmFIX"), {"X", "1", "2"});

@@ -1,5 +1,5 @@
-// An editor session on a program folder of its own, and helpers that read the editor's widgets,
-// for the window tests.
+// An editor session on a program folder of its own, and helpers that read and work the editor's
+// widgets, for the window tests.
 #pragma once
 
 #include <QAction>
@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTreeWidget>
+#include <QtTest>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "launcher_window.h"
 #include "scripted_prompts.h"
 #include "temp_folder.h"
+#include "user_input.h"
 
 namespace vantrel::testing {
 
@@ -50,20 +52,12 @@ struct Session {
         }
     }
 
+    // Presses the launcher's editor button.
     EditorWindow* open() {
-        launcher->Command1_Click();
+        ClickButton(launcher.get(), "Command1");
         return launcher->editor();
     }
 };
-
-template <typename T>
-T* Child(QWidget* window, const char* name) {
-    T* child = window->findChild<T*>(name);
-    if (!child) {
-        qFatal("no child %s", name);
-    }
-    return child;
-}
 
 // The editor opened on the session's folder, with its widgets at hand.
 struct Editor {
@@ -74,10 +68,23 @@ struct Editor {
     QListWidget* stars = Child<QListWidget>(window, "List3");
     QTreeWidget* legs = Child<QTreeWidget>(window, "ListView1");
 
-    Editor() { session.prompts.clearShown(); }
+    // The editor is the active window, as it is for a user working in it.
+    Editor() {
+        session.prompts.clearShown();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window)) {
+            qFatal("the editor window did not become active");
+        }
+    }
 
+    // Right-clicks the list that the menu belongs to, on its selected row or below its rows, and
+    // clicks the menu's item.
     void command(const char* menu, const char* item) {
-        Child<QMenu>(window, menu)->findChild<QAction*>(item)->trigger();
+        auto* list = Child<QAbstractItemView>(window, MenuList(menu));
+        const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+        RightClick(list, selected.isEmpty() ? QPoint(5, list->viewport()->height() - 5)
+                                            : list->visualRect(selected.first()).center());
+        ClickMenuItem(Child<QMenu>(window, menu), item);
     }
     std::string file(const char* relative) const {
         return ReadBytes(session.folder.path() / relative);
@@ -86,9 +93,18 @@ struct Editor {
         return std::filesystem::exists(session.folder.path() / relative);
     }
     void selectAirport(const QString& code) {
-        airports->setCurrentItem(airports->findItems(code, Qt::MatchExactly).value(0));
+        ClickRow(airports, airports->row(airports->findItems(code, Qt::MatchExactly).value(0)));
     }
-    void selectLeg(int row) { legs->setCurrentItem(legs->topLevelItem(row)); }
+    void selectLeg(int row) { ClickRow(legs, row); }
+
+    static const char* MenuList(const char* menu) {
+        const std::string name = menu;
+        return name == "mnuAirport" ? "List1"
+               : name == "mnuSID"   ? "List2"
+               : name == "mnuSTAR"  ? "List3"
+               : name == "mnuLEG"   ? "ListView1"
+                                    : "List4";
+    }
     const ShownPrompt& lastPrompt() const { return session.prompts.shown().back(); }
 };
 

@@ -57,13 +57,13 @@ void FileProblemsTest::aFolderThatCannotBeListedIsNamedAtLoad() {
 void FileProblemsTest::unreadableProcedureFilesAreNamed() {
     Editor editor;
     editor.selectAirport("LHBP");
-    editor.stars->setCurrentRow(0);
+    ClickRow(editor.stars, 0);
     QCOMPARE(Legs(editor.legs).size(), 1);
 
     // The legs of a listed procedure whose file has become unreadable: nothing is shown that a
     // leg command could write back in place of the file's legs.
     FolderInPlace(editor.session, "sid/LHBP.txt");
-    editor.sids->setCurrentRow(0);
+    ClickRow(editor.sids, 0);
     QCOMPARE(editor.lastPrompt().text, QString("The file sid/LHBP.txt cannot be read; the legs "
                                                "of BADOV1D @ 13R are not shown."));
     QCOMPARE(editor.lastPrompt().title, QString("Not read"));
@@ -130,7 +130,7 @@ void FileProblemsTest::changesThatCannotBeWrittenLeaveFileAndListsAsTheyWere() {
     for (const Case& c : cases) {
         Editor editor;
         editor.selectAirport("LHBP");
-        editor.sids->setCurrentRow(1);
+        ClickRow(editor.sids, 1);
         editor.selectLeg(0);
         FolderInPlace(editor.session, "sid/LHBP.tmp");
         const std::string file = editor.file("sid/LHBP.txt");
@@ -155,7 +155,7 @@ void FileProblemsTest::changesThatCannotBeWrittenLeaveFileAndListsAsTheyWere() {
     // A folder in the place of the airport's file.
     Editor editor;
     editor.selectAirport("EGLL");
-    editor.sids->setCurrentRow(0);
+    ClickRow(editor.sids, 0);
     FolderInPlace(editor.session, "sid/EGLL.txt");
     editor.command("mnuLEG", "mnuNewFIX");
     Fill(OpenWindow<FixDialog>("frmFIX"), {"NEW", "1", "2"});

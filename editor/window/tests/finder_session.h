@@ -31,7 +31,7 @@ struct Finder : Editor {
         session.folder.write("navaids.txt", kNavaids);
         if (showProcedure) {
             selectAirport("EGLL");
-            sids->setCurrentRow(0);
+            ClickRow(sids, 0);
         }
     }
     void search(const QString& typed) {

@@ -41,7 +41,7 @@ void NavigationTest::launcherOpensTheEditorWithTheCatalogue() {
     QVERIFY(editor->isVisible());
     QVERIFY(!launcher.isVisible());
     QCOMPARE(editor->windowTitle(), QString("VANTREL"));
-    QCOMPARE(editor->minimumSize(), editor->maximumSize());
+    QCOMPARE(editor->size(), QSize(665, 399));
     QCOMPARE(Texts(Child<QListWidget>(editor, "List1")), (QStringList{"EGLL", "LHBP", "LFPG"}));
     QCOMPARE(SelectedRow(Child<QListWidget>(editor, "List1")), -1);
     QCOMPARE(Child<QListWidget>(editor, "List2")->count(), 0);
@@ -65,27 +65,27 @@ void NavigationTest::selectingProceduresShowsTheirLegs() {
     auto* label = Child<QLabel>(editor.window, "Label7");
     QCOMPARE(editor.legs->headerItem()->text(2), QString("Longtitude"));
 
-    editor.airports->setCurrentRow(1);
+    ClickRow(editor.airports, 1);
     QCOMPARE(Texts(editor.sids), (QStringList{"BADOV1D @ 13R", "BADOV1D @ 13R"}));
     QCOMPARE(Texts(editor.stars), (QStringList{"ABETI1N @ 31L"}));
 
-    editor.sids->setCurrentRow(0);
+    ClickRow(editor.sids, 0);
     QCOMPARE(label->text(), QString("SID: LHBP"));
     QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"BADOV", "47100000", "19500000"}}));
 
-    editor.stars->setCurrentRow(0);
+    ClickRow(editor.stars, 0);
     QCOMPARE(SelectedRow(editor.sids), -1);
     QCOMPARE(SelectedRow(editor.stars), 0);
     QCOMPARE(label->text(), QString("STAR: LHBP"));
     QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"ABETI", "47900000", "18900000"}}));
 
     // Back to the SID it was: the STAR list loses its selection in turn.
-    editor.sids->setCurrentRow(0);
+    ClickRow(editor.sids, 0);
     QCOMPARE(SelectedRow(editor.stars), -1);
     QCOMPARE(label->text(), QString("SID: LHBP"));
 
     // Another airport: new procedure lists, nothing selected, the editor.legs shown stay.
-    editor.airports->setCurrentRow(0);
+    ClickRow(editor.airports, 0);
     QCOMPARE(Texts(editor.sids), (QStringList{"CPT3F @ 27L"}));
     QCOMPARE(editor.stars->count(), 0);
     QCOMPARE(SelectedRow(editor.sids), -1);
@@ -94,13 +94,11 @@ void NavigationTest::selectingProceduresShowsTheirLegs() {
 }
 
 void NavigationTest::equalEntriesReachTheirOwnBlocks() {
-    Session session;
-    EditorWindow* editor = session.open();
-    Child<QListWidget>(editor, "List1")->setCurrentRow(1);
-    Child<QListWidget>(editor, "List2")->setCurrentRow(1);
-    QCOMPARE(
-        Legs(Child<QTreeWidget>(editor, "ListView1")),
-        (QList<QStringList>{{"TORNO", "47539776", "18292444"}, {"GITAS", "47200000", "19700000"}}));
+    Editor editor;
+    ClickRow(editor.airports, 1);
+    ClickRow(editor.sids, 1);
+    QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"TORNO", "47539776", "18292444"},
+                                                    {"GITAS", "47200000", "19700000"}}));
 }
 
 void NavigationTest::quickSearchSelectsTheFirstMatchingAirport() {
@@ -115,19 +113,23 @@ void NavigationTest::quickSearchSelectsTheFirstMatchingAirport() {
     QCOMPARE(SelectedRow(airports), 3);
     QCOMPARE(Texts(Child<QListWidget>(editor, "List3")), (QStringList{"LORNI2W @ 27R"}));
 
-    search->setText("hb");
+    // Typing over the whole text, as after Ctrl+A.
+    QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(search, "hb");
     QCOMPARE(SelectedRow(airports), 2);
     QCOMPARE(Child<QListWidget>(editor, "List2")->count(), 2);
 
     // Nothing contains XYZ: the selection stays.
-    search->setText("xyz");
+    QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(search, "xyz");
     QCOMPARE(SelectedRow(airports), 2);
 
-    search->clear();
+    QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(search, Qt::Key_Backspace);
     QCOMPARE(SelectedRow(airports), 0);
 
     // The typed text is searched in upper case: the lower-case entry is not reached by its name.
-    search->setText("egll");
+    QTest::keyClicks(search, "egll");
     QCOMPARE(SelectedRow(airports), 0);
 }
 
@@ -188,9 +190,8 @@ void NavigationTest::rightClickWithoutSelectionOpensTheMenu() {
     for (const auto& pair : pairs) {
         auto* view = Child<QAbstractItemView>(editor, pair.list);
         auto* menu = Child<QMenu>(editor, pair.menu);
-        QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(10, 10),
-                                view->viewport()->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(view->viewport(), &press);
+        // On List1 the point is on its first row, which stays unselected.
+        RightClick(view, QPoint(10, 10));
         QVERIFY2(menu->isVisible(), pair.menu);
         QVERIFY(view->selectionModel()->selectedIndexes().isEmpty());
         menu->close();
@@ -214,7 +215,7 @@ void NavigationTest::closingShowsTheLauncherAndReopeningRebuildsTheList() {
 
 void NavigationTest::converterHidesTheLauncherWhileOpen() {
     Session session;
-    session.launcher->Command2_Click();
+    ClickButton(session.launcher.get(), "Command2");
     QVERIFY(!session.launcher->isVisible());
     QWidget* window = session.launcher->converter();
     QVERIFY(window && window->isVisible());

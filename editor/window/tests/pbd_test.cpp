@@ -21,7 +21,7 @@ const char* const kCaption = "Place/Bearing/Distance Waypoint Calculator";
 struct Calculator : Finder {
     Calculator() {
         search("KOVEK");
-        results->setCurrentRow(0);
+        ClickRow(results, 0);
     }
     PbdDialog* open(const char* menu, const char* item) {
         command(menu, item);
@@ -92,7 +92,7 @@ void PbdTest::chainsFromAComputedPoint() {
     PbdDialog* first = calculator.open("mnuFinder", "mnuPBD");
     Calculator::fill(first, "90", "60", "EAST", first->Command1);
     const int computed = calculator.results->count() - 1;
-    calculator.results->setCurrentRow(computed);
+    ClickRow(calculator.results, computed);
 
     PbdDialog* second = calculator.open("mnuFinder", "mnuPBD");
     QVERIFY(second);
@@ -162,8 +162,10 @@ void PbdTest::refusesWhatCannotMakeAPoint() {
     QCOMPARE(calculator.results->count(), before);
 
     // A distance beyond any number: the dialog stays open too.
-    dialog->Text3->setText("1e400");
-    dialog->Text4->setText("FAR");
+    for (const auto& [field, text] : {std::pair{dialog->Text3, "1e400"}, {dialog->Text4, "FAR"}}) {
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
+    }
     QTest::mouseClick(dialog->Command1, Qt::LeftButton);
     QCOMPARE(calculator.session.prompts.shown().size(), std::size_t{2});
     QVERIFY(OpenWindow<PbdDialog>("frmPBD"));
@@ -172,7 +174,7 @@ void PbdTest::refusesWhatCannotMakeAPoint() {
 
     // A waypoint line without coordinates: nothing can be computed from it, the dialog closes.
     calculator.search("SHORT");
-    calculator.results->setCurrentRow(0);
+    ClickRow(calculator.results, 0);
     dialog = calculator.open("mnuFinder", "mnuPBD");
     QCOMPARE(dialog->Text1->text(), QString("SHORT"));
     Calculator::fill(dialog, "90", "10", QString(), dialog->Command1);
