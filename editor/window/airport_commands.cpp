@@ -8,6 +8,7 @@
 #include "edit_messages.h"
 #include "editor_window.h"
 #include "procedure_file.h"
+#include "records.h"
 #include "separator_repair.h"
 #include "text_codec.h"
 
@@ -15,12 +16,22 @@ namespace vantrel {
 void EditorWindow::mnuNewAirport_Click() {
     const std::string code = AddAirport(FromQt(
         context_.prompts.input(this, "Enter the new airport's ICAO code:", "Add", QString())));
+    // Cancel, Escape and an answer of blanks give no airport.
+    if (TrimBlanks(code).empty()) {
+        return;
+    }
     // The code names the airport's files: it must not lead outside the sid and star folders.
     if (const auto unsafe = UnsafeFileNamePart(code)) {
         context_.prompts.message(
             this,
             "The airport code cannot contain " + ToQt(*unsafe) + ": it names the airport's files.",
             "Add", PromptButtons::Ok, PromptIcon::Exclamation);
+        return;
+    }
+    // An airport already listed is selected rather than listed twice.
+    const QList<QListWidgetItem*> listed = List1->findItems(ToQt(code), Qt::MatchExactly);
+    if (!listed.isEmpty()) {
+        List1->setCurrentItem(listed.first());
         return;
     }
     List1->addItem(ToQt(code));

@@ -9,6 +9,7 @@
 #include "editor_window.h"
 #include "fix_dialog.h"
 #include "leg_list.h"
+#include "procedure_check.h"
 #include "procedure_edits.h"
 #include "procedure_entry.h"
 #include "records.h"
@@ -169,6 +170,21 @@ void EditorWindow::fixDialogOk(FixDialog* dialog) {
     }
     LegRow leg{std::string(TrimBlanks(FromQt(name))), std::string(TrimBlanks(FromQt(latitude))),
                std::string(TrimBlanks(FromQt(longitude)))};
+    // vasFMC reads a coordinate that is not a number as 0 degrees; the dialog stays open to mend
+    // it.
+    std::string problem = leg.name.empty() ? "The FIX has no name: type its name, like TORNO."
+                                           : CoordinateProblem(leg.latitude, true);
+    if (problem.empty()) {
+        problem = CoordinateProblem(leg.longitude, false);
+    }
+    if (!problem.empty()) {
+        if (!leg.name.empty()) {
+            problem = "The " + problem + ".";
+        }
+        context_.prompts.message(dialog, ToQt(problem), dialog->windowTitle(), PromptButtons::Ok,
+                                 PromptIcon::Exclamation);
+        return;
+    }
     const std::vector<LegRow> former = shownLegs();
     std::vector<LegRow> legs = former;
     const QString mode = dialog->windowTitle();

@@ -78,6 +78,11 @@ void EditorWindow::procedureDialogOk(ProcedureDialog* dialog) {
     const std::string name(TrimBlanks(FromQt(dialog->Text1->text())));
     const std::string runway(TrimBlanks(FromQt(dialog->Text2->text())));
     if (name.empty() || runway.empty()) {
+        context_.prompts.message(dialog,
+                                 name.empty() ? "The name is missing: type the procedure's name, "
+                                                "like BADOV1D."
+                                              : "The runway is missing: type the runway, like 13R.",
+                                 dialog->windowTitle(), PromptButtons::Ok, PromptIcon::Exclamation);
         return;
     }
     if (auto problem = RecordFieldProblem({dialog->Text1->text(), dialog->Text2->text()}, true)) {

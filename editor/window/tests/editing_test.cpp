@@ -33,6 +33,7 @@ class EditingTest : public QObject {
     void deletingAnAirportDeletesBothFiles();
     void fixSelectedRepairsLineFeedFiles();
     void procedureDialogRefusesWhatTheFileCannotHold();
+    void fixDialogRefusesWhatIsNotACoordinate();
     void procedureCommandsReachTheSelectedOccurrence();
     void legCommandsRewriteTheShownProcedure();
     void changesThatCannotBeWrittenAreReported();
@@ -125,32 +126,36 @@ void EditingTest::airportCodesAreUpperCasedAndUnsafeOnesRefused() {
     QCOMPARE(prompts.shown()[0].text, QString("Enter the new airport's ICAO code:"));
     QCOMPARE(prompts.shown()[0].title, QString("Add"));
     QCOMPARE(prompts.shown()[0].defaultText, QString());
-    QCOMPARE(Texts(editor.airports), (QStringList{"EGLL", "LHBP", "LFPG", "LHBP"}));
-    QCOMPARE(SelectedRow(editor.airports), 3);
+    // A code already listed selects that airport instead of listing it twice.
+    QCOMPARE(Texts(editor.airports), (QStringList{"EGLL", "LHBP", "LFPG"}));
+    QCOMPARE(SelectedRow(editor.airports), 1);
     QCOMPARE(editor.sids->count(), 2);
 
-    // Cancel gives an empty answer: an empty row, selected.
-    editor.command("mnuAirport", "mnuNewAirport");
-    QCOMPARE(Texts(editor.airports).last(), QString());
-    QCOMPARE(SelectedRow(editor.airports), 4);
-    QCOMPARE(editor.sids->count(), 0);
+    // Cancel (an empty answer) and blanks add nothing, and the selection stays.
+    for (const char* nothing : {"", "   "}) {
+        prompts.answerInput(nothing);
+        editor.command("mnuAirport", "mnuNewAirport");
+        QCOMPARE(Texts(editor.airports), (QStringList{"EGLL", "LHBP", "LFPG"}));
+        QCOMPARE(SelectedRow(editor.airports), 1);
+    }
 
     for (const char* unsafe : {"../egll", "sid\\x", "a:b"}) {
         prompts.answerInput(unsafe);
         editor.command("mnuAirport", "mnuNewAirport");
-        QCOMPARE(editor.airports->count(), 5);
+        QCOMPARE(editor.airports->count(), 3);
         QCOMPARE(editor.lastPrompt().icon, PromptIcon::Exclamation);
         QVERIFY2(editor.lastPrompt().text.startsWith("The airport code cannot contain \""),
                  qPrintable(editor.lastPrompt().text));
     }
 
-    // A procedure cannot be added to the empty row: there is no file name for it.
-    editor.command("mnuSID", "mnuNewSID");
+    // A procedure cannot be added while no airport is selected: there is no file for it.
+    Editor fresh;
+    fresh.command("mnuSID", "mnuNewSID");
     Fill(OpenWindow<ProcedureDialog>("frmProcModify"), {"ABC1A", "27"});
-    QVERIFY(editor.lastPrompt().text.startsWith("Select an airport first"));
-    QVERIFY(!editor.exists("sid/.txt"));
+    QVERIFY(fresh.lastPrompt().text.startsWith("Select an airport first"));
+    QVERIFY(!fresh.exists("sid/.txt"));
     QVERIFY(!OpenWindow<ProcedureDialog>("frmProcModify"));
-    QVERIFY(editor.window->isEnabled());
+    QVERIFY(fresh.window->isEnabled());
 }
 
 void EditingTest::deletingAnAirportDeletesBothFiles() {
@@ -228,11 +233,20 @@ void EditingTest::procedureDialogRefusesWhatTheFileCannotHold() {
     editor.command("mnuSID", "mnuNewSID");
     auto* dialog = OpenWindow<ProcedureDialog>("frmProcModify");
 
-    // A name of blanks only: nothing happens, the dialog stays and the editor stays disabled.
-    Fill(dialog, {"   ", "27R"});
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!editor.window->isEnabled());
-    QVERIFY(editor.session.prompts.shown().empty());
+    // A name of blanks only, or no runway: the message says what is missing, the dialog stays
+    // with what was typed and the editor stays disabled.
+    for (const auto& [name, runway, missing] :
+         {std::tuple{"   ", "27R", "The name is missing: type the procedure's name, like BADOV1D."},
+          {"DVR1A", "", "The runway is missing: type the runway, like 13R."}}) {
+        editor.session.prompts.clearShown();
+        Fill(dialog, {name, runway});
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!editor.window->isEnabled());
+        QCOMPARE(editor.session.prompts.shown().size(), std::size_t(1));
+        QCOMPARE(editor.lastPrompt().text, QString(missing));
+        QCOMPARE(editor.lastPrompt().title, QString("Add NEW SID"));
+        QCOMPARE(dialog->Text1->text(), QString(name));
+    }
 
     for (const auto& [name, runway, character] :
          {std::tuple{"AB|C", "27R", "|"}, {"ABC", "27@R", "@"}, {"A@B", "27", "@"}}) {
@@ -259,6 +273,49 @@ void EditingTest::procedureDialogRefusesWhatTheFileCannotHold() {
     QVERIFY(editor.window->isEnabled());
     QCOMPARE(editor.legs->topLevelItemCount(), 1);
     QCOMPARE(editor.file("sid/EGLL.txt"), before);
+}
+
+void EditingTest::fixDialogRefusesWhatIsNotACoordinate() {
+    Editor editor;
+    editor.selectAirport("EGLL");
+    ClickRow(editor.sids, 0);
+    const std::string before = editor.file("sid/EGLL.txt");
+    editor.command("mnuLEG", "mnuNewFIX");
+    auto* dialog = OpenWindow<FixDialog>("frmFIX");
+    const QString form =
+        " is not coordinate text: degrees times 1,000,000 as digits with an optional minus sign, "
+        "like 47539776 or -0621681.";
+    const struct {
+        const char* name;
+        const char* latitude;
+        const char* longitude;
+        QString message;
+    } refused[] = {
+        {"X", "5O000000", "0", "The latitude \"5O000000\"" + form},
+        {"X", "50.5", "0", "The latitude \"50.5\"" + form},
+        {"X", "", "0", "The latitude \"\"" + form},
+        {"X", "99999999999999", "0",
+         "The latitude 99999999999999 is out of range: -90000000 to 90000000."},
+        {"X", "-90000001", "0", "The latitude -90000001 is out of range: -90000000 to 90000000."},
+        {"X", "0", "180000001",
+         "The longitude 180000001 is out of range: -180000000 to 180000000."},
+        {"X", "0", "E18", "The longitude \"E18\"" + form},
+        {" ", "1", "2", "The FIX has no name: type its name, like TORNO."},
+    };
+    for (const auto& input : refused) {
+        editor.session.prompts.clearShown();
+        Fill(dialog, {input.name, input.latitude, input.longitude});
+        QCOMPARE(editor.session.prompts.shown().size(), std::size_t(1));
+        QCOMPARE(editor.lastPrompt().text, input.message);
+        QCOMPARE(editor.lastPrompt().title, QString("Add NEW FIX"));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->Text2->text(), QString(input.latitude));
+        QCOMPARE(editor.file("sid/EGLL.txt"), before);
+    }
+    // The limits themselves are coordinates.
+    Fill(dialog, {"EDGE", "-90000000", "180000000"});
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(Legs(editor.legs).last(), (QStringList{"EDGE", "-90000000", "180000000"}));
 }
 
 void EditingTest::procedureCommandsReachTheSelectedOccurrence() {
@@ -331,13 +388,13 @@ void EditingTest::legCommandsRewriteTheShownProcedure() {
     QTest::mouseClick(down, Qt::LeftButton);
     QCOMPARE(editor.file("sid/LHBP.txt"), kLhbpSid);
 
-    // A new fix goes to the end whatever row is selected; values are trimmed, none are checked.
+    // A new fix goes to the end whatever row is selected; its values are trimmed.
     editor.selectLeg(0);
     editor.command("mnuLEG", "mnuNewFIX");
-    Fill(OpenWindow<FixDialog>("frmFIX"), {"", "", ""});
+    Fill(OpenWindow<FixDialog>("frmFIX"), {" KOVEK", "47000000 ", "-0621681"});
     std::string expected = kLhbpSid;
     const std::string tail = "\r\n\r\n";
-    expected.insert(expected.size() - tail.size(), "S|||" + std::string(kLegTail));
+    expected.insert(expected.size() - tail.size(), Leg("KOVEK", "47000000", "-0621681"));
     QCOMPARE(editor.file("sid/LHBP.txt"), expected);
     QCOMPARE(editor.legs->indexOfTopLevelItem(editor.legs->currentItem()), 0);
 
