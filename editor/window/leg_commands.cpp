@@ -16,13 +16,6 @@
 #include "text_codec.h"
 
 namespace vantrel {
-namespace {
-
-constexpr const char* kMoveTitle = "Move";
-constexpr const char* kDeleteLegTitle = "Delete";
-
-}  // namespace
-
 std::vector<LegRow> EditorWindow::shownLegs() const {
     std::vector<LegRow> legs;
     legs.reserve(ListView1->topLevelItemCount());
@@ -98,7 +91,7 @@ void EditorWindow::moveLeg(int direction) {
     const int selected = selectedLeg();
     const std::optional<int> moved =
         direction < 0 ? MoveLegUp(legs, selected) : MoveLegDown(legs, selected);
-    if (!moved || !shownProcedureToChange(kMoveTitle)) {
+    if (!moved || !shownProcedureToChange(kNotWrittenTitle)) {
         return;
     }
     setEnabled(false);
@@ -113,7 +106,7 @@ void EditorWindow::mnuDelLEG_Click() {
     if (selected < 0) {
         return;
     }
-    if (!shownProcedureToChange(kDeleteLegTitle)) {
+    if (!shownProcedureToChange(kNotWrittenTitle)) {
         return;
     }
     const QString name = ListView1->topLevelItem(selected)->text(0);
