@@ -40,7 +40,8 @@ std::size_t Digits(std::string_view text, std::size_t at) {
     return at;
 }
 
-// Whether the typed text, without blanks, tabs and line feeds, is [+-]digits[.digits][(e|E)[+-]digits].
+// Whether the typed text, without blanks, tabs and line feeds, is
+// [+-]digits[.digits][(e|E)[+-]digits].
 bool TypedNumber(std::string_view typed) {
     const std::string text = Without(typed, " \t\n");
     std::size_t at = text.starts_with('+') || text.starts_with('-') ? 1 : 0;

@@ -101,9 +101,9 @@ TEST(PbdPointLine, RefusesATrackOrDistanceThatIsNotWhollyANumber) {
         const char* distance;
         PbdProblem problem;
     } cases[] = {
-        {"abc", "60", PbdProblem::TrackNotNumber},   // was a point due north
-        {"9O", "60", PbdProblem::TrackNotNumber},    // a letter O
-        {"", "60", PbdProblem::TrackNotNumber},      // was north
+        {"abc", "60", PbdProblem::TrackNotNumber},      // was a point due north
+        {"9O", "60", PbdProblem::TrackNotNumber},       // a letter O
+        {"", "60", PbdProblem::TrackNotNumber},         // was north
         {"90", "12,5", PbdProblem::DistanceNotNumber},  // was 12 nautical miles
         {"90", "", PbdProblem::DistanceNotNumber},      // was no distance at all
         {"abc", "12,5", PbdProblem::TrackNotNumber},    // the track first

@@ -86,8 +86,8 @@ TEST(ConvertFolder, NamesTheStarWithoutRunwayPoint) {
     file.replace(file.find("02=R:27"), 4, "02=W");
     folder.write("EDDF.ssa", file);
     const ConversionReport report = ConvertFolder(folder.path(), {"EDDF.ssa"});
-    ASSERT_EQ(report.skipped, (std::vector<SkippedFile>{
-                                  {"EDDF.ssa", FileOutcome::NoRunwayPoint, {}, "STAR1"}}));
+    ASSERT_EQ(report.skipped,
+              (std::vector<SkippedFile>{{"EDDF.ssa", FileOutcome::NoRunwayPoint, {}, "STAR1"}}));
     EXPECT_EQ(SkippedFileLine(report.skipped[0], folder.path()),
               "EDDF.ssa: STAR STAR1 has no runway point");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid/EDDF.txt"));

@@ -70,8 +70,7 @@ TEST(LineReader, EndsLinesAtLineFeedsAloneInOtherProgramsFiles) {
         expected.push_back(std::string(static_cast<std::size_t>(i % 7), 'x'));
         bytes += expected.back() + ends[i % 3];
     }
-    EXPECT_EQ(ReadAll(folder.write("short.txt", bytes), LineReader::Ends::AlsoLineFeed),
-              expected);
+    EXPECT_EQ(ReadAll(folder.write("short.txt", bytes), LineReader::Ends::AlsoLineFeed), expected);
 }
 
 TEST(LineReader, JoinsLinesAcrossItsReadChunks) {

@@ -215,10 +215,9 @@ void ConverterWindowTest::showsTheAirportOfEachFileAndNamesAStarWithoutRunwayPoi
                                  "Current file: C.ssa / Current Airport:",
                                  "Current file: D.ssa / Current Airport: LOWW"}));
     // The look-ahead for the STAR's runway ran on to the end of the file.
-    QCOMPARE(session.items("List1"),
-             (QStringList{"B.ssa: airport ZUGY is not converted",
-                          "C.ssa: the file ends before its [EOF] line",
-                          "D.ssa: STAR ROLIS1B has no runway point"}));
+    QCOMPARE(session.items("List1"), (QStringList{"B.ssa: airport ZUGY is not converted",
+                                                  "C.ssa: the file ends before its [EOF] line",
+                                                  "D.ssa: STAR ROLIS1B has no runway point"}));
     QVERIFY(!std::filesystem::exists(session.folder.path() / "sid/LOWW.txt"));
     QVERIFY(!std::filesystem::exists(session.folder.path() / "star/LOWW.txt"));
 }

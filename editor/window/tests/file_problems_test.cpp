@@ -255,7 +255,8 @@ void FileProblemsTest::finderNamesTheCacheItCannotWriteOrDelete() {
 void FileProblemsTest::aFileWithALineFeedAloneIsNotChangedAndFixSelectedIsNamed() {
     Editor editor;
     // The line of TORNO ends with a line feed alone: the editor reads it and GITAS's as one.
-    const std::string before = "\r\nP|BADOV1D|13R| |0|0|\r\n" + Leg("BADOV", "47100000", "19500000") +
+    const std::string before = "\r\nP|BADOV1D|13R| |0|0|\r\n" +
+                               Leg("BADOV", "47100000", "19500000") +
                                "S|TORNO|47539776|18292444| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0\n" +
                                Leg("GITAS", "47200000", "19700000") + "\r\n\r\n";
     editor.session.folder.write("sid/LHBP.txt", before);

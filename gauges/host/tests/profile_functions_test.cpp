@@ -216,9 +216,9 @@ TEST_F(ProfileFile, AFolderInThePlaceOfTheFileGivesDefaultsAndCannotBeWritten) {
     fs::create_directories(in_place / "inside");
     const std::string path = in_place.string();
     char buffer[16];
-    EXPECT_EQ(GetPrivateProfileStringA("Floats", "Value_00", "0", buffer, sizeof buffer,
-                                       path.c_str()),
-              1u);
+    EXPECT_EQ(
+        GetPrivateProfileStringA("Floats", "Value_00", "0", buffer, sizeof buffer, path.c_str()),
+        1u);
     EXPECT_STREQ(buffer, "0");
     EXPECT_EQ(GetPrivateProfileIntA("Tanks", "TankCenter", 7, path.c_str()), 7u);
     EXPECT_FALSE(WritePrivateProfileStringA("Floats", "Value_00", "0.5", path.c_str()));
