@@ -1,6 +1,7 @@
 // Fuzz target: AddProcedure on a fuzzed SID file. Input: name line, runway line, NUL, the file's
 // bytes (no NUL: no file yet). The file must keep every byte and gain exactly an empty line and
-// the new header.
+// the new header, after a line end that completes a last line without one; a file with a line
+// feed alone stays as it was.
 #include "fuzz_support.h"
 #include "procedure_edits.h"
 #include "procedure_file.h"
@@ -24,9 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         WriteBytes(file, before);
     }
     const RewriteStatus status = AddProcedure(folder, ProcedureKind::Sid, "FUZZ", name, runway);
+    if (ModelHoldsBareLineFeed(before)) {
+        Check(status == RewriteStatus::BareLineFeed, "a file with a line feed alone is refused");
+        Check(ReadBytes(file) == before, "a refused file stays as it was");
+        return 0;
+    }
+    const bool lastLineOpen = !before.empty() && before.back() != '\r' && before.back() != '\n';
     Check(status == RewriteStatus::Done, "a procedure can be added");
-    Check(ReadBytes(file) == before + "\r\nP|" + std::string(ModelTrim(name)) + "|" +
+    Check(ReadBytes(file) == before + (lastLineOpen ? "\r\n" : "") + "\r\nP|" +
+                                 std::string(ModelTrim(name)) + "|" +
                                  std::string(ModelTrim(runway)) + "| |0|0|\r\n",
-          "adding appends an empty line and the header, and keeps every byte before them");
+          "adding completes the last line, appends an empty line and the header, and keeps "
+          "every byte before them");
     return 0;
 }

@@ -1,6 +1,7 @@
 // Fuzz target: ComputePbdPoint with fuzzed texts. Input: source latitude, NUL, source longitude,
 // NUL, track, NUL, distance, NUL, name. A computed point is a NavRecord of the name with
-// coordinate texts on the earth: latitude within 90 degrees, longitude within 180.
+// coordinate texts on the earth: latitude within 90 degrees, longitude within 180; a track or
+// distance that is not wholly a number makes none.
 #include <string>
 
 #include "fuzz_support.h"
@@ -32,6 +33,40 @@ bool CoordinateWithin(std::string_view text, int limit) {
     return degrees < limit || (degrees == limit && text.substr(text.size() - 6) == "000000");
 }
 
+std::size_t Digits(std::string_view text, std::size_t at) {
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+        ++at;
+    }
+    return at;
+}
+
+// Whether the typed text, without blanks, tabs and line feeds, is
+// [+-]digits[.digits][(e|E)[+-]digits].
+bool TypedNumber(std::string_view typed) {
+    const std::string text = Without(typed, " \t\n");
+    std::size_t at = text.starts_with('+') || text.starts_with('-') ? 1 : 0;
+    std::size_t end = Digits(text, at);
+    if (end == at) {
+        return false;
+    }
+    if (end < text.size() && text[end] == '.') {
+        at = end + 1;
+        end = Digits(text, at);
+        if (end == at) {
+            return false;
+        }
+    }
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        at = end + 1 < text.size() && (text[end + 1] == '+' || text[end + 1] == '-') ? end + 2
+                                                                                     : end + 1;
+        end = Digits(text, at);
+        if (end == at) {
+            return false;
+        }
+    }
+    return end == text.size();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -39,6 +74,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     parts.resize(5);
     const std::string_view name = parts[4];
     const PbdPoint point = ComputePbdPoint(parts[0], parts[1], parts[2], parts[3], name);
+    if (point.problem == PbdProblem::TrackNotNumber) {
+        Check(!TypedNumber(parts[2]), "a track that is a number is not refused");
+    } else if (point.problem == PbdProblem::DistanceNotNumber) {
+        Check(TypedNumber(parts[2]) && !TypedNumber(parts[3]),
+              "a distance that is a number is not refused");
+    } else if (point.problem == PbdProblem::None) {
+        Check(TypedNumber(parts[2]) && TypedNumber(parts[3]),
+              "a point is computed from numbers only");
+    }
     if (point.problem != PbdProblem::None) {
         Check(point.record.empty(), "a point that cannot be computed has no record");
         return 0;

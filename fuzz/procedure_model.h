@@ -33,6 +33,16 @@ inline std::vector<std::string> ModelLines(std::string_view bytes) {
     return lines;
 }
 
+// Whether a line feed stands without a CR before it: the edits leave such a file untouched.
+inline bool ModelHoldsBareLineFeed(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Every line followed by CR LF, as the editor writes files.
 inline std::string ModelBytes(const std::vector<std::string>& lines) {
     std::string bytes;

@@ -1,7 +1,7 @@
 // The frame of the rewrite targets: a fuzzed SID file and selector, one rewrite of the selected
 // procedure, and the comparison of the file afterwards with the model. The file must change only
-// inside the selected block (a procedure that is not found leaves it byte for byte as it was), and
-// no temporary file may stay behind.
+// inside the selected block (a procedure that is not found, or a file with a line feed alone,
+// leaves it byte for byte as it was), and no temporary file may stay behind.
 #pragma once
 
 #include <functional>
@@ -33,7 +33,10 @@ inline void FuzzRewrite(std::string_view selector, std::string_view content, con
     const std::optional<ModelBlock> block =
         FindModelBlock(lines, selected.entry, selected.occurrence);
     const std::string after = ReadBytes(file);
-    if (block) {
+    if (ModelHoldsBareLineFeed(content)) {
+        Check(status == RewriteStatus::BareLineFeed, "a file with a line feed alone is refused");
+        Check(after == content, "a refused file stays as it was");
+    } else if (block) {
         Check(status == RewriteStatus::Done, "a found procedure is rewritten");
         Check(after == ModelBytes(ModelReplaceBlock(lines, *block, middle(lines, *block))),
               "a rewrite changes the selected block only");

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "lenient_number.h"
+#include "number_text.h"
 #include "pbd_math.h"
 
 namespace vantrel {

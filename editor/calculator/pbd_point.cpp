@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "lenient_number.h"
+#include "number_text.h"
 #include "pbd_math.h"
 
 namespace vantrel {
@@ -53,10 +53,17 @@ PbdPoint ComputePbdPoint(std::string_view sourceLatitude, std::string_view sourc
         return {PbdProblem::SourceCoordinates, {}};
     }
 
-    const double d = ReadLenientNumber(distance);
-    const double arc = DegToRad(d) / 60;
-    const double t = ReadLenientNumber(track);
-    const double course = DegToRad(t * -1);
+    const std::optional<double> t = ReadTypedNumber(track);
+    if (!t) {
+        return {PbdProblem::TrackNotNumber, {}};
+    }
+    const std::optional<double> d = ReadTypedNumber(distance);
+    if (!d) {
+        return {PbdProblem::DistanceNotNumber, {}};
+    }
+
+    const double arc = DegToRad(*d) / 60;
+    const double course = DegToRad(*t * -1);
     const double latitude1 = DegToRad(*latitudeText / 1000000);
     // A longitude of whole turns more (or an absurdly large one) is reduced to one turn first,
     // exactly: the wrap of step 8 works on rounded values and would turn the digits that are lost

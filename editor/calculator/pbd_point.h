@@ -21,6 +21,9 @@ enum class PbdProblem {
     None,
     // The source latitude or longitude is not a whole decimal number.
     SourceCoordinates,
+    // The typed track or distance is not wholly a number (see ReadTypedNumber).
+    TrackNotNumber,
+    DistanceNotNumber,
     // The track or distance is too large for the point to be computed.
     NotComputable,
 };
@@ -31,8 +34,8 @@ struct PbdPoint {
 };
 
 // Source coordinates are coordinate texts (degrees times 1,000,000); the track in degrees
-// clockwise from north and the distance in nautical miles are read leniently, so an empty or
-// non-numeric text is 0.
+// clockwise from north and the distance in nautical miles are typed numbers, blanks aside. The
+// source is looked at first, then the track, then the distance.
 PbdPoint ComputePbdPoint(std::string_view sourceLatitude, std::string_view sourceLongitude,
                          std::string_view track, std::string_view distance, std::string_view name);
 

@@ -31,6 +31,12 @@ int RunPbd(const CommandLine& line) {
                        "LAT and LON must be whole numbers like 47539776 or -0621681 (degrees "
                        "times 1,000,000)");
             break;
+        case PbdProblem::TrackNotNumber:
+            PrintError("pbd", "TRACK must be a number of degrees like 90, 127.5 or -45");
+            break;
+        case PbdProblem::DistanceNotNumber:
+            PrintError("pbd", "DIST must be a number of nautical miles like 60 or 12.5");
+            break;
         case PbdProblem::NotComputable:
             PrintError("pbd", "the track or the distance is too large to compute a point from");
             break;

@@ -19,6 +19,9 @@ std::string ConversionSummary(const ConversionReport& report) {
 
 std::string SkippedFileLine(const SkippedFile& skipped,
                             const std::filesystem::path& programFolder) {
+    if (skipped.reason == FileOutcome::NoRunwayPoint) {
+        return skipped.fileName + ": STAR " + skipped.starWithoutRunway + " has no runway point";
+    }
     if (skipped.notWritten.empty()) {
         return skipped.fileName + ": " + std::string(OutcomeText(skipped.reason));
     }

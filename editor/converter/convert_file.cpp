@@ -25,6 +25,8 @@ struct Input {
 
     LineReader a, b;
     std::string L, M;
+    // Whether M is the header of the STAR whose runway reader B looks for next.
+    bool mAtHeader = false;
 };
 
 // The line that ends a procedure's points is passed over as the separator before the next
@@ -93,45 +95,76 @@ SidPassEnd SidPass(Input& in, ConvertedProcedures& sids, const ConversionObserve
     }
 }
 
-// From the first STAR header to the "[EOF]" line; false when the input stops before it. Runway
-// points ("=R:") give the header's runway and are not written as legs.
-bool StarPass(Input& in, ConvertedProcedures& stars, const ConversionObserver& observer) {
+enum class LookAhead { RunwayFound, NoRunwayPoint, InputStopped };
+
+// Reader B's look-ahead for the runway of the STAR that reader A is at, which stands after its
+// other points: from that STAR's header to its first "01=" line, then on to the first line with
+// "=R:". It stays within the STAR's own section, which the next "[Star" header or the "[EOF]" line
+// ends, so that a STAR without a runway point takes no other STAR's runway.
+LookAhead StarRunway(Input& in, std::string& runway) {
+    while (!in.mAtHeader) {  // the rest of the STAR before
+        if (!in.nextM()) {
+            return LookAhead::InputStopped;
+        }
+        in.mAtHeader = Contains(in.M, "[Star");
+    }
+    in.mAtHeader = false;
+    bool pointsReached = false;
+    for (;;) {
+        if (!in.nextM()) {
+            return LookAhead::InputStopped;
+        }
+        if (Contains(in.M, "[Star") || Contains(in.M, "[EOF]")) {
+            return LookAhead::NoRunwayPoint;
+        }
+        pointsReached = pointsReached || Contains(in.M, "01=");
+        if (pointsReached && Contains(in.M, "=R:")) {
+            runway = RunwayOf(in.M);
+            return LookAhead::RunwayFound;
+        }
+    }
+}
+
+enum class StarPassEnd { EndLineMet, NoRunwayPoint, InputStopped };
+
+// From the first STAR header to the "[EOF]" line. Runway points ("=R:") give the header's runway
+// and are not written as legs; a STAR without one ends the pass, and the observer is told its name.
+StarPassEnd StarPass(Input& in, ConvertedProcedures& stars, const ConversionObserver& observer) {
     do {
         if (!in.nextM()) {
-            return false;
+            return StarPassEnd::InputStopped;
         }
     } while (!Contains(in.M, "[Star"));
+    in.mAtHeader = true;
     for (;;) {
         for (;;) {
             if (Contains(in.L, "[EOF]")) {
-                return true;
+                return StarPassEnd::EndLineMet;
             }
             if (Contains(in.L, "[Star")) {
                 break;
             }
             if (!in.nextL()) {
-                return false;
+                return StarPassEnd::InputStopped;
             }
         }
-        while (!Contains(in.M, "01=")) {
-            if (!in.nextM()) {
-                return false;
+        std::string runway;
+        const LookAhead lookAhead = StarRunway(in, runway);
+        if (lookAhead == LookAhead::InputStopped || !in.nextL()) {
+            return StarPassEnd::InputStopped;
+        }
+        const std::string name = ProcedureName(in.L);
+        if (lookAhead == LookAhead::NoRunwayPoint) {
+            if (observer.runwayPointMissing) {
+                observer.runwayPointMissing(name);
             }
+            return StarPassEnd::NoRunwayPoint;
         }
-        while (!Contains(in.M, "=R:")) {
-            if (!in.nextM()) {
-                return false;
-            }
-        }
-        const std::string runway = RunwayOf(in.M);
-        if (!in.nextL()) {
-            return false;
-        }
-        stars.addHeader(ProcedureName(in.L), runway);
+        stars.addHeader(name, runway);
         Notify(observer.betweenLines);
         do {
             if (!in.nextL()) {
-                return false;
+                return StarPassEnd::InputStopped;
             }
         } while (!Contains(in.L, "01="));
         while (Contains(in.L, "=")) {
@@ -142,12 +175,12 @@ bool StarPass(Input& in, ConvertedProcedures& stars, const ConversionObserver& o
             }
             Notify(observer.betweenLines);
             if (!in.nextL()) {
-                return false;
+                return StarPassEnd::InputStopped;
             }
         }
         stars.endProcedure();
         if (IsSeparator(in.L) && !in.nextL()) {
-            return false;
+            return StarPassEnd::InputStopped;
         }
     }
 }
@@ -168,14 +201,15 @@ FileOutcome ConvertFile(const std::filesystem::path& programFolder, std::string_
         return in.stopReason();
     }
     const std::string code = AirportCode(in.L);
-    if (code == kExcludedAirport) {
-        return FileOutcome::ExcludedAirport;
-    }
+    // A code that cannot name a file may hold anything, control characters too: it is not shown.
     if (!IsUsableAirportCode(code)) {
         return FileOutcome::UnusableAirportCode;
     }
     if (observer.airportStarted) {
         observer.airportStarted(code);
+    }
+    if (code == kExcludedAirport) {
+        return FileOutcome::ExcludedAirport;
     }
 
     ConvertedProcedures sids, stars;
@@ -183,8 +217,13 @@ FileOutcome ConvertFile(const std::filesystem::path& programFolder, std::string_
         case SidPassEnd::InputStopped:
             return in.stopReason();
         case SidPassEnd::StarsFollow:
-            if (!StarPass(in, stars, observer)) {
-                return in.stopReason();
+            switch (StarPass(in, stars, observer)) {
+                case StarPassEnd::InputStopped:
+                    return in.stopReason();
+                case StarPassEnd::NoRunwayPoint:
+                    return FileOutcome::NoRunwayPoint;
+                case StarPassEnd::EndLineMet:
+                    break;
             }
             break;
         case SidPassEnd::EndLineMet:

@@ -16,6 +16,7 @@ ConversionReport ConvertFolder(const std::filesystem::path& programFolder,
     }
     ConversionReport report;
     std::vector<std::filesystem::path> notWritten;
+    std::string starWithoutRunway;
     ConversionObserver perFile = observer;
     perFile.notWritten = [&notWritten, &observer](const std::filesystem::path& file) {
         notWritten.push_back(file);
@@ -23,14 +24,21 @@ ConversionReport ConvertFolder(const std::filesystem::path& programFolder,
             observer.notWritten(file);
         }
     };
+    perFile.runwayPointMissing = [&starWithoutRunway, &observer](std::string_view star) {
+        starWithoutRunway = star;
+        if (observer.runwayPointMissing) {
+            observer.runwayPointMissing(star);
+        }
+    };
     for (const std::string& name : fileNames) {
         if (name.find(".ss") != std::string::npos) {
             notWritten.clear();
+            starWithoutRunway.clear();
             const FileOutcome outcome = ConvertFile(programFolder, name, perFile);
             if (outcome == FileOutcome::Converted) {
                 ++report.converted;
             } else {
-                report.skipped.push_back({name, outcome, notWritten});
+                report.skipped.push_back({name, outcome, notWritten, starWithoutRunway});
             }
         }
         if (observer.nameDone) {

@@ -16,6 +16,7 @@ struct SkippedFile {
     std::string fileName;
     FileOutcome reason;
     std::vector<std::filesystem::path> notWritten;  // the procedure files that cannot be written
+    std::string starWithoutRunway = {};             // the STAR that has no runway point
 
     bool operator==(const SkippedFile&) const = default;
 };

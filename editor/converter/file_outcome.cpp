@@ -10,6 +10,8 @@ std::string_view OutcomeText(FileOutcome outcome) {
             return "the file cannot be read";
         case FileOutcome::EndsEarly:
             return "the file ends before its [EOF] line";
+        case FileOutcome::NoRunwayPoint:
+            return "a STAR has no runway point";
         case FileOutcome::ExcludedAirport:
             return "airport ZUGY is not converted";
         case FileOutcome::UnusableAirportCode:

@@ -9,6 +9,7 @@ enum class FileOutcome {
     Converted,
     CannotRead,           // the file cannot be opened or read
     EndsEarly,            // the file ends before its "[EOF]" line: it was cut off or is foreign
+    NoRunwayPoint,        // a STAR has no runway point ("=R:") in its section
     ExcludedAirport,      // the airport is never converted
     UnusableAirportCode,  // the airport code cannot name a procedure file
     CannotWrite,          // a procedure file cannot be written

@@ -8,6 +8,11 @@
 namespace vantrel {
 namespace {
 
+// The navigation files come from another program and often end their lines with a line feed
+// alone. The cache is written with CR LF; it is read in the same way, so that no record ever
+// holds a line end, whoever wrote the file.
+constexpr LineReader::Ends kNavLineEnds = LineReader::Ends::AlsoLineFeed;
+
 // Lines read between two calls of the observer's betweenLines: few enough for a window to
 // repaint often, many enough that the calls cost nothing next to the scan.
 constexpr unsigned kLinesPerBatch = 1024;
@@ -160,13 +165,13 @@ NavSearchResult SearchNavData(const std::filesystem::path& programFolder,
     ResultList results(observer);
     LineBatches batches(observer.betweenLines);
     {
-        LineReader cached(CachePath(programFolder));
+        LineReader cached(CachePath(programFolder), kNavLineEnds);
         if (cached.isOpen() && SearchCache(cached, identifier, results, batches)) {
             return results.finish(NavSearchError::None);
         }
     }
 
-    LineReader waypoints(programFolder / "waypoints.txt");
+    LineReader waypoints(programFolder / "waypoints.txt", kNavLineEnds);
     if (!waypoints.isOpen()) {
         return results.finish(NavSearchError::Waypoints);
     }
@@ -177,7 +182,7 @@ NavSearchResult SearchNavData(const std::filesystem::path& programFolder,
     if (!ScanWaypoints(waypoints, identifier, results, cache, batches)) {
         return results.finish(NavSearchError::Waypoints);
     }
-    LineReader navaids(programFolder / "navaids.txt");
+    LineReader navaids(programFolder / "navaids.txt", kNavLineEnds);
     if (!navaids.isOpen() || !ScanNavaids(navaids, identifier, results, cache, batches)) {
         return results.finish(NavSearchError::Navaids);
     }

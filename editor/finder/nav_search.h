@@ -1,5 +1,7 @@
 // SearchNavData looks a waypoint identifier up in the search cache, else in vasFMC's navigation
 // data in the program folder (waypoints.txt, then navaids.txt), and caches what the scan found.
+// All three files are read with CR, CR LF or a line feed alone as line ends; the cache is written
+// with CR LF.
 #pragma once
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 // The changes the editor makes to a procedure file: the legs of one procedure rewritten from the
 // legs list, a procedure deleted, renamed or added. Every change of an existing procedure goes
 // through the rewrite protocol, so a change that cannot be completed leaves the file as it was.
+// None of them changes a file that holds a line feed without a CR before it (BareLineFeed).
 #pragma once
 
 #include <filesystem>
@@ -38,8 +39,10 @@ RewriteStatus ModifyProcedure(const std::filesystem::path& programFolder,
                               std::string_view runway);
 
 // Appends an empty line and the new header (name and runway trimmed) to the airport's file,
-// creating the file and its folder when missing. The file is replaced as a whole, as every other
-// change replaces it, so that an interrupted addition leaves the former file. Done or FileError.
+// creating the file and its folder when missing. A last line without a line end is completed
+// first, so that the empty line ends the block before the new header. The file is replaced as a
+// whole, as every other change replaces it, so that an interrupted addition leaves the former
+// file. Done, BareLineFeed or FileError.
 RewriteStatus AddProcedure(const std::filesystem::path& programFolder, ProcedureKind kind,
                            std::string_view airport, std::string_view name,
                            std::string_view runway);

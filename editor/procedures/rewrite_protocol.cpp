@@ -1,5 +1,6 @@
 #include "rewrite_protocol.h"
 
+#include "bare_line_feed.h"
 #include "procedure_file.h"
 #include "procedure_reader.h"
 #include "records.h"
@@ -97,12 +98,18 @@ RewriteStatus WriteExtendedCopy(const std::filesystem::path& file,
     if (!bytes) {
         return RewriteStatus::FileError;
     }
+    if (HoldsBareLineFeed(*bytes)) {
+        return RewriteStatus::BareLineFeed;
+    }
     LineWriter out(temporary, LineWriter::Mode::Truncate);
     if (!out.isOpen()) {
         return RewriteStatus::FileError;
     }
     temporaryMade = true;
     out.writeBytes(*bytes);
+    if (!bytes->empty() && bytes->back() != '\r' && bytes->back() != '\n') {
+        out.writeBytes("\r\n");
+    }
     for (const std::string& line : lines) {
         out.write(line);
     }
@@ -127,6 +134,9 @@ RewriteStatus Finish(RewriteStatus status, const std::filesystem::path& temporar
 
 RewriteStatus RewriteProcedure(const std::filesystem::path& file, std::string_view entry,
                                int occurrence, const BlockOperation& operation) {
+    if (FileHoldsBareLineFeed(file)) {
+        return RewriteStatus::BareLineFeed;
+    }
     const std::filesystem::path temporary = SiblingWithExtension(file, ".tmp");
     bool temporaryMade = false;
     const RewriteStatus status =

@@ -2,7 +2,8 @@
 // are copied to a ".tmp" file beside it, an operation writes what takes the procedure's place,
 // the rest of the file is copied unchanged, and the ".tmp" file then replaces the procedure file
 // in one atomic rename. A rewrite that cannot be completed leaves the procedure file untouched and
-// removes the ".tmp" file it made.
+// removes the ".tmp" file it made. A file that holds a line feed without a CR before it is never
+// rewritten: it would be written back as it reads, as fewer, longer lines.
 #pragma once
 
 #include <filesystem>
@@ -21,6 +22,7 @@ enum class RewriteStatus {
     FileMissing,        // the procedure file cannot be opened
     ProcedureNotFound,  // the file ends before the selected procedure's header
     FileError,          // reading, writing or replacing the file failed
+    BareLineFeed,       // the file holds a line feed without a CR before it; it is untouched
 };
 
 // The selected procedure's block as the operation sees it: the header line and the lines that
@@ -52,7 +54,9 @@ RewriteStatus RewriteProcedure(const std::filesystem::path& file, std::string_vi
                                int occurrence, const BlockOperation& operation);
 
 // Replaces the file, in the same way, by its bytes as they are followed by the lines, each ending
-// with CR LF. A missing file counts as empty; its folder must exist. Done or FileError.
+// with CR LF. A last line without a line end is first completed with CR LF, so that the first new
+// line stands on a line of its own. A missing file counts as empty; its folder must exist. Done,
+// BareLineFeed or FileError.
 RewriteStatus AppendLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
 // Puts `replacement` in the place of `target` in one step, so that a crash at any moment leaves

@@ -35,7 +35,8 @@ bool SyncToDisk(std::FILE* file) {
 
 }  // namespace
 
-LineReader::LineReader(const std::filesystem::path& file) : buffer_(kReadChunk) {
+LineReader::LineReader(const std::filesystem::path& file, Ends ends)
+    : ends_(ends), buffer_(kReadChunk) {
     file_ = OpenFile(file, "rb");
     missing_ = !file_ && errno == ENOENT;
 }
@@ -58,6 +59,18 @@ bool LineReader::fill() {
     return length_ > 0;
 }
 
+const char* LineReader::findLineEnd(const char* start, const char* end) const {
+    if (ends_ == Ends::CrOrCrLf) {
+        return static_cast<const char*>(std::memchr(start, '\r', end - start));
+    }
+    for (const char* at = start; at < end; ++at) {
+        if (*at == '\r' || *at == '\n') {
+            return at;
+        }
+    }
+    return nullptr;
+}
+
 bool LineReader::next(std::string& line) {
     std::string_view view;
     const bool read = next(view);
@@ -77,26 +90,28 @@ bool LineReader::next(std::string_view& line) {
         readAnything = true;
         const char* start = buffer_.data() + position_;
         const char* end = buffer_.data() + length_;
-        const char* cr = static_cast<const char*>(std::memchr(start, '\r', end - start));
-        if (!cr) {
+        const char* stop = findLineEnd(start, end);
+        if (!stop) {
             spanning_.append(start, end);
             position_ = length_;
             continue;
         }
-        position_ = static_cast<std::size_t>(cr - buffer_.data()) + 1;
-        // Most lines lie within the buffer and its next byte tells whether a line feed follows.
-        if (spanning_.empty() && position_ < length_) {
-            line = std::string_view(start, static_cast<std::size_t>(cr - start));
+        position_ = static_cast<std::size_t>(stop - buffer_.data()) + 1;
+        const bool carriageReturn = *stop == '\r';
+        // Most lines lie within the buffer and its next byte tells whether a line feed follows a
+        // carriage return.
+        if (spanning_.empty() && (position_ < length_ || !carriageReturn)) {
+            line = std::string_view(start, static_cast<std::size_t>(stop - start));
         } else {
-            spanning_.append(start, cr);
-            if (position_ == length_ && !fill()) {
+            spanning_.append(start, stop);
+            if (carriageReturn && position_ == length_ && !fill()) {
                 line = spanning_;
                 return !failed_;
             }
             line = spanning_;
         }
         // A line feed right after the carriage return belongs to the same line end.
-        if (buffer_[position_] == '\n') {
+        if (carriageReturn && buffer_[position_] == '\n') {
             ++position_;
         }
         return true;

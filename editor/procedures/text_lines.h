@@ -1,6 +1,6 @@
 // The one line reader and the one line writer of every text file the editor reads or writes.
-// A line ends at CR or at CR LF; a line feed alone does not end a line. Every line written ends
-// with CR LF.
+// A line ends at CR or at CR LF; a line feed alone does not end a line, except in the files of
+// other programs that the editor only reads. Every line written ends with CR LF.
 #pragma once
 
 #include <cstdio>
@@ -14,7 +14,10 @@ namespace vantrel {
 
 class LineReader {
   public:
-    explicit LineReader(const std::filesystem::path& file);
+    // What ends a line: CR or CR LF, as in the files the editor writes; or, for files of other
+    // programs that are only read (the navigation data), a line feed alone as well.
+    enum class Ends { CrOrCrLf, AlsoLineFeed };
+    explicit LineReader(const std::filesystem::path& file, Ends ends = Ends::CrOrCrLf);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -31,7 +34,9 @@ class LineReader {
 
   private:
     bool fill();
+    const char* findLineEnd(const char* start, const char* end) const;
 
+    Ends ends_;
     std::FILE* file_ = nullptr;
     std::vector<char> buffer_;
     std::string spanning_;  // a line that runs across two buffer fills

@@ -101,6 +101,8 @@ void ConverterWindow::Command2_Click() {
     ConversionObserver observer;
     observer.fileStarted = [&](std::string_view name) {
         Label4->setText("Current file: " + ToQt(name));
+        // Until the file names its airport, no airport is shown beside it.
+        Label5->setText("Current Airport:");
         pump();
     };
     observer.airportStarted = [&](std::string_view code) {

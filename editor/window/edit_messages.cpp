@@ -72,6 +72,12 @@ QString NotWrittenText(RewriteStatus status, const std::filesystem::path& progra
         case RewriteStatus::ProcedureNotFound:
             reason = "The procedure is not in " + file + " any more.";
             break;
+        case RewriteStatus::BareLineFeed:
+            reason = "The file " + file +
+                     " has lines that end with a line feed alone, which Vantrel reads as one "
+                     "long line, so it is not changed: repair it with \"Fix Selected\" in the "
+                     "airport's menu, then make the change again.";
+            break;
         case RewriteStatus::FileError:
         case RewriteStatus::Done:
             reason = Obstacle(programFolder, path)

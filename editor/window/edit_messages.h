@@ -26,7 +26,7 @@ QString FileText(const std::filesystem::path& programFolder, const std::filesyst
 
 // Why a change of the airport's procedure file was not written; the file keeps its content.
 // When a folder stands in the way of the file or of its temporary file, or the file's folder is
-// a file, the message says so.
+// a file, the message says so; a file with line feeds alone is to be repaired first.
 QString NotWrittenText(RewriteStatus status, const std::filesystem::path& programFolder,
                        ProcedureKind kind, std::string_view airport);
 

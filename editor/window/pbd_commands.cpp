@@ -67,6 +67,19 @@ void EditorWindow::pbdDialogOk(PbdDialog* dialog) {
                     "numbers like 47539776 or -0621681. No point was computed.",
                 title, PromptButtons::Ok, PromptIcon::Exclamation);
             break;
+        case PbdProblem::TrackNotNumber:
+            // The dialog stays open with what was typed, to be mended.
+            context_.prompts.message(dialog,
+                                     "The track is not a number: type degrees as digits, like 90, "
+                                     "127.5 or -45, with \".\" before any decimals.",
+                                     title, PromptButtons::Ok, PromptIcon::Exclamation);
+            return;
+        case PbdProblem::DistanceNotNumber:
+            context_.prompts.message(dialog,
+                                     "The distance is not a number: type nautical miles as "
+                                     "digits, like 60 or 12.5, with \".\" before any decimals.",
+                                     title, PromptButtons::Ok, PromptIcon::Exclamation);
+            return;
         case PbdProblem::NotComputable:
             context_.prompts.message(
                 dialog, "The track or the distance is too large to compute a point from.", title,

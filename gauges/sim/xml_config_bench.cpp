@@ -115,6 +115,12 @@ int main(int argc, char** argv) {
     host.send(kGauge, kServicePreUpdate);
     host.send(kGauge, kServiceDisconnect);
 
+    // Something else than a file in its place, a folder say, takes nothing, as on Windows.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(options.ini, error)) {
+        std::printf("Nothing stored: %s is not a file that can be written.\n", options.ini.c_str());
+        return 1;
+    }
     std::ifstream stored(options.ini, std::ios::binary);
     const std::string text(std::istreambuf_iterator<char>(stored), {});
     std::printf("Stored in %s at disconnection:\n%s", options.ini.c_str(), text.c_str());

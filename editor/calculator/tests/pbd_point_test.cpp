@@ -42,13 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                     WorkedPoint{"0", "179900000", "90", "30", "0000000", "-179600000"},
                     // digits are cut, not rounded, so no distance need not give the source back
                     WorkedPoint{"47539776", "-0621681", "90", "0", "47539776", "-0621680"},
-                    // typed texts stay as they are in the line; "12,5" reads as 12
+                    // typed texts stay as they are in the line
                     WorkedPoint{"47000000", "19000000", "090", "60", "46990642", "20466108"},
-                    WorkedPoint{"47000000", "19000000", "0", "12,5", "47200000", "19000000"},
                     WorkedPoint{"47000000", "19000000", "0", "12", "47200000", "19000000"},
-                    // an empty track is north, an empty distance no distance at all
-                    WorkedPoint{"47000000", "19000000", "", "60", "48000000", "19000000"},
-                    WorkedPoint{"47000000", "19000000", "90", "", "47000000", "19000000"}));
+                    WorkedPoint{"47000000", "19000000", "0", "12.5", "47208333", "19000000"}));
 
 TEST(PbdCoordinate, IsCutAfterTheSixthDecimalOfFifteenDigits) {
     const struct {
@@ -96,6 +93,29 @@ TEST(PbdPointLine, NeedsWholeNumbersAsSourceCoordinates) {
             << source.latitude << " " << source.longitude;
         EXPECT_EQ(point.record, "");
     }
+}
+
+TEST(PbdPointLine, RefusesATrackOrDistanceThatIsNotWhollyANumber) {
+    const struct {
+        const char* track;
+        const char* distance;
+        PbdProblem problem;
+    } cases[] = {
+        {"abc", "60", PbdProblem::TrackNotNumber},      // was a point due north
+        {"9O", "60", PbdProblem::TrackNotNumber},       // a letter O
+        {"", "60", PbdProblem::TrackNotNumber},         // was north
+        {"90", "12,5", PbdProblem::DistanceNotNumber},  // was 12 nautical miles
+        {"90", "", PbdProblem::DistanceNotNumber},      // was no distance at all
+        {"abc", "12,5", PbdProblem::TrackNotNumber},    // the track first
+    };
+    for (const auto& c : cases) {
+        const PbdPoint point = ComputePbdPoint("47000000", "19000000", c.track, c.distance, "X");
+        EXPECT_EQ(point.problem, c.problem) << c.track << " " << c.distance;
+        EXPECT_EQ(point.record, "");
+    }
+    // Source coordinates that cannot be used are named before the typed texts.
+    EXPECT_EQ(ComputePbdPoint("", "19000000", "abc", "12,5", "X").problem,
+              PbdProblem::SourceCoordinates);
 }
 
 TEST(PbdPointLine, RefusesATrackOrDistanceBeyondAnyNumber) {

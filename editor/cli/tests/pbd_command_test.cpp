@@ -19,9 +19,8 @@ TEST(CliPbd, PrintsTheCalculatorsLine) {
          "SYD|-34252815|150772261|   -   [PBD] HDG: 225 DIST: 30\n"},
         {{"0", "179900000", "090", "30"},
          "FIX|0000000|-179600000|   -   [PBD] HDG: 090 DIST: 30\n"},
-        // The distance is read as the calculator reads it: 12,5 is 12 nautical miles.
-        {{"47000000", "19000000", "0", "12,5", ""},
-         "|47200000|19000000|   -   [PBD] HDG: 0 DIST: 12,5\n"},
+        {{"47000000", "19000000", "0", " 12.5", ""},
+         "|47208333|19000000|   -   [PBD] HDG: 0 DIST:  12.5\n"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli([&] {
@@ -35,7 +34,7 @@ TEST(CliPbd, PrintsTheCalculatorsLine) {
     }
 }
 
-TEST(CliPbd, SourceThatIsNotCoordinateTextIsAnError) {
+TEST(CliPbd, ValuesThatCannotBeUsedAreAnError) {
     for (const char* latitude : {"47.5", "", "N47"}) {
         const CliRun run = RunCli({"pbd", latitude, "19000000", "90", "60"});
         EXPECT_EQ(run.status, 2);
@@ -43,6 +42,23 @@ TEST(CliPbd, SourceThatIsNotCoordinateTextIsAnError) {
         EXPECT_EQ(run.err,
                   "vantrel-cli pbd: LAT and LON must be whole numbers like 47539776 or -0621681 "
                   "(degrees times 1,000,000)\n");
+    }
+    // A track or distance must be wholly a number: "12,5" is not 12, nor "abc" north.
+    const struct {
+        const char* track;
+        const char* distance;
+        const char* message;
+    } typed[] = {
+        {"abc", "60", "TRACK must be a number of degrees like 90, 127.5 or -45"},
+        {"9O", "60", "TRACK must be a number of degrees like 90, 127.5 or -45"},
+        {"90", "12,5", "DIST must be a number of nautical miles like 60 or 12.5"},
+        {"90", "", "DIST must be a number of nautical miles like 60 or 12.5"},
+    };
+    for (const auto& c : typed) {
+        const CliRun run = RunCli({"pbd", "47000000", "19000000", c.track, c.distance});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, std::string("vantrel-cli pbd: ") + c.message + "\n");
     }
     const CliRun tooFar = RunCli({"pbd", "47000000", "19000000", "90", "1e400"});
     EXPECT_EQ(tooFar.status, 2);

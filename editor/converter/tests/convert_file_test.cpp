@@ -170,8 +170,6 @@ TEST(ConvertFile, AFileCutOffAnywhereLeavesTheProcedureFilesAsTheyWere) {
 TEST(ConvertFile, ForeignFilesEndTheirConversion) {
     const std::pair<const char*, std::string> inputs[] = {
         {"line feeds alone end no line", Text(FsnavLines({kSid1, kStar1}), "\n")},
-        {"a STAR without runway point",
-         Text(FsnavLines({kSid1, {"[Star001]", "N=X", "01=W:A:1.0:2.0:0:0"}}))},
         {"a SID without points", Text(FsnavLines({{"[Sid001]", "N=X"}}))},
         {"an empty file", ""},
     };
@@ -179,6 +177,37 @@ TEST(ConvertFile, ForeignFilesEndTheirConversion) {
         Folder folder;
         EXPECT_EQ(folder.convert(bytes), FileOutcome::EndsEarly) << what;
         EXPECT_TRUE(folder.outputs().empty()) << what;
+    }
+}
+
+TEST(ConvertFile, NamesTheStarWithoutRunwayPointAndLeavesTheProcedureFilesAsTheyWere) {
+    const auto noRunway = [](const char* header) {
+        return Lines{header, "N=ROLIS 1A", "01=W:ROLIS:50.401944:7.700833:11000:0",
+                     "02=V:TAU:50.272222:8.231389:7000:0"};
+    };
+    const std::pair<const char*, std::vector<Lines>> inputs[] = {
+        // The look-ahead ran on to the end and gave "the file ends before its [EOF] line".
+        {"the last STAR", {kSid1, kStar1, noRunway("[Star002]")}},
+        {"the only STAR", {noRunway("[Star001]")}},
+        // The look-ahead took the next STAR's runway for it.
+        {"a STAR before another", {kSid1, noRunway("[Star001]"), kStar2}},
+    };
+    for (const auto& [what, sections] : inputs) {
+        for (const int blanks : {1, 2}) {
+            Folder folder;
+            folder.folder.write("sid/EDDF.txt", "old SIDs\r\n");
+            folder.folder.write("star/EDDF.txt", "old STARs\r\n");
+            folder.folder.write("EDDF.ssa", Text(FsnavLines(sections, blanks)));
+            std::vector<std::string> named;
+            ConversionObserver observer;
+            observer.runwayPointMissing = [&](std::string_view star) { named.emplace_back(star); };
+            EXPECT_EQ(ConvertFile(folder.folder.path(), "EDDF.ssa", observer),
+                      FileOutcome::NoRunwayPoint)
+                << what;
+            EXPECT_EQ(named, std::vector<std::string>{"ROLIS1A"}) << what;
+            EXPECT_EQ(folder.read("sid/EDDF.txt"), "old SIDs\r\n") << what;
+            EXPECT_EQ(folder.read("star/EDDF.txt"), "old STARs\r\n") << what;
+        }
     }
 }
 
@@ -242,6 +271,15 @@ TEST(ConvertFile, ReportsTheFileTheAirportAndEveryProcedureAndPoint) {
     EXPECT_EQ(events, (std::vector<std::string>{"file EDDF.ssa", "airport EDDF"}));
     // Four procedures, the points after each SID's runway point, and every STAR point.
     EXPECT_EQ(lines, 4u + (3u + 1u) + (3u + 2u));
+
+    // An excluded airport is named too, so that the window shows the airport of this file.
+    Lines excluded = FsnavLines({kSid1, kStar1});
+    excluded[1] = "K=ZUGY";
+    folder.folder.write("ZUGY.ssa", Text(excluded));
+    events.clear();
+    EXPECT_EQ(ConvertFile(folder.folder.path(), "ZUGY.ssa", observer),
+              FileOutcome::ExcludedAirport);
+    EXPECT_EQ(events, (std::vector<std::string>{"file ZUGY.ssa", "airport ZUGY"}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "conversion_report_text.h"
 #include "procedure_reader.h"
 #include "temp_folder.h"
 
@@ -77,6 +78,19 @@ TEST(ConvertFolder, ConvertsEveryNameHoldingDotSsAndReportsTheSkippedOnes) {
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "star/BBBB.txt"));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid/EEEE.txt"));
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "C.sss"));
+}
+
+TEST(ConvertFolder, NamesTheStarWithoutRunwayPoint) {
+    TempFolder folder;
+    std::string file = FsnavFile("K=EDDF", "A1");
+    file.replace(file.find("02=R:27"), 4, "02=W");
+    folder.write("EDDF.ssa", file);
+    const ConversionReport report = ConvertFolder(folder.path(), {"EDDF.ssa"});
+    ASSERT_EQ(report.skipped,
+              (std::vector<SkippedFile>{{"EDDF.ssa", FileOutcome::NoRunwayPoint, {}, "STAR1"}}));
+    EXPECT_EQ(SkippedFileLine(report.skipped[0], folder.path()),
+              "EDDF.ssa: STAR STAR1 has no runway point");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid/EDDF.txt"));
 }
 
 TEST(ConvertFolder, TheLaterFileOfAnAirportWins) {

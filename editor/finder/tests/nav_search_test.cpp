@@ -71,6 +71,48 @@ TEST(SearchNavData, FirstSearchScansBothFilesAndCachesWhatItFound) {
     EXPECT_EQ(ReadBytes(nav.cache()), CacheLines({kKovekIntersection, kKovekNdb, kOtherNdb}));
 }
 
+// The navigation data come from other programs: line feeds alone end their lines too.
+std::string WithLineEnd(std::string text, const std::string& end) {
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += end.size()) {
+        text.replace(at, 2, end);
+    }
+    return text;
+}
+
+TEST(SearchNavData, ReadsNavigationFilesWithAnyLineEndsAndCachesWithCrLf) {
+    const std::string waypoints = kWaypoints;
+    const std::string navaids = kNavaids;
+    const struct {
+        const char* what;
+        std::string waypoints;
+        std::string navaids;
+    } files[] = {
+        // Found nothing, and said nothing.
+        {"line feeds alone", WithLineEnd(waypoints, "\n"), WithLineEnd(navaids, "\n")},
+        {"CR alone", WithLineEnd(waypoints, "\r"), WithLineEnd(navaids, "\r")},
+        // Gave KOVEK's intersection as one record holding the line after it too.
+        {"one line feed alone among CR LF lines",
+         "ABETI|46720000|18880000|LH\r\nKOVEK|47000000|19000000|LH\nBADOV|47100000|19500000\r\n",
+         "BKS|BEKESCSABA|112.20|1|1|130|46672222|21160000|300|LH\n" + navaids.substr(56)},
+    };
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.what);
+        TempFolder folder;
+        folder.write("waypoints.txt", f.waypoints);
+        folder.write("navaids.txt", f.navaids);
+        const NavSearchResult result = SearchNavData(folder.path(), "KOVEK");
+        EXPECT_EQ(result.error, NavSearchError::None);
+        EXPECT_EQ(result.records, (Records{kKovekNdb, kOtherNdb}));
+        EXPECT_EQ(ReadBytes(CachePath(folder.path())),
+                  CacheLines({kKovekIntersection, kKovekNdb, kOtherNdb}));
+        EXPECT_EQ(SearchNavData(folder.path(), "KOVEK").records, (Records{kKovekNdb, kOtherNdb}));
+    }
+    // A cache whose lines end with line feeds alone, edited elsewhere, is read line by line.
+    TempFolder folder;
+    folder.write("cache.dat", WithLineEnd(CacheLines({kAbeti, kKovekNdb, kOtherNdb}), "\n"));
+    EXPECT_EQ(SearchNavData(folder.path(), "KOVEK").records, (Records{kKovekNdb, kOtherNdb}));
+}
+
 TEST(SearchNavData, DuplicateLinesCollapseOnlyInACachedSearch) {
     NavFolder nav;
     EXPECT_EQ(nav.search("ABETI").records, (Records{kAbeti, kAbeti}));

@@ -193,8 +193,12 @@ TEST(AddProcedure, AppendsAnEmptyLineAndTheHeader) {
         {"missing file and folder", "", "\r\nP|BADOV1D|13R| |0|0|\r\n"},
         {"after the end marker", kOne + "ENDOFFILE\r\n",
          kOne + "ENDOFFILE\r\n\r\nP|BADOV1D|13R| |0|0|\r\n"},
+        // The last line is completed first, so that the empty line ends the block before the
+        // new header and no reader runs on from the last leg into the new procedure.
         {"last line without line end", "P|ONE1A|27L| |0|0|\r\nS|A|1|2",
-         "P|ONE1A|27L| |0|0|\r\nS|A|1|2\r\nP|BADOV1D|13R| |0|0|\r\n"},
+         "P|ONE1A|27L| |0|0|\r\nS|A|1|2\r\n\r\nP|BADOV1D|13R| |0|0|\r\n"},
+        {"last line ended by CR alone", "P|ONE1A|27L| |0|0|\r\nS|A|1|2\r",
+         "P|ONE1A|27L| |0|0|\r\nS|A|1|2\r\r\nP|BADOV1D|13R| |0|0|\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -205,22 +209,51 @@ TEST(AddProcedure, AppendsAnEmptyLineAndTheHeader) {
         EXPECT_EQ(airport.bytes(), c.after);
         EXPECT_FALSE(std::filesystem::exists(airport.folder.path() / "sid/LHBP.tmp"));
     }
+    // The added procedure has its own block: no legs run on into it.
+    Airport airport("P|ONE1A|27L| |0|0|\r\nS|A|1|2");
+    ASSERT_EQ(AddProcedure(airport.folder.path(), ProcedureKind::Sid, "LHBP", "BADOV1D", "13R"),
+              RewriteStatus::Done);
+    EXPECT_EQ(ReadLegs(airport.sid, "ONE1A @ 27L", 1), (std::vector<LegRow>{{"A", "1", "2"}}));
+    EXPECT_EQ(ReadProcedureList(airport.sid),
+              (std::vector<std::string>{"ONE1A @ 27L", "BADOV1D @ 13R"}));
+}
+
+// Every edit as the window makes it, on the procedure ONE1A @ 27L of sid/LHBP.txt.
+const std::function<RewriteStatus(const Airport&)> kEdits[] = {
+    [](const Airport& a) { return RewriteLegs(a.folder.path(), a.at("ONE1A @ 27L"), kNewLegs); },
+    [](const Airport& a) { return DeleteProcedure(a.folder.path(), a.at("ONE1A @ 27L")); },
+    [](const Airport& a) {
+        return ModifyProcedure(a.folder.path(), a.at("ONE1A @ 27L"), "X", "1");
+    },
+    [](const Airport& a) {
+        return AddProcedure(a.folder.path(), ProcedureKind::Sid, "LHBP", "X", "1");
+    },
+};
+
+TEST(Edits, RefuseAFileWithLineFeedsAlone) {
+    std::string lineFeedsOnly = kOne + kTwo + kThree;
+    for (std::size_t at = 0; (at = lineFeedsOnly.find("\r\n", at)) != std::string::npos;) {
+        lineFeedsOnly.erase(at, 1);
+    }
+    const std::string files[] = {
+        // Read as one line: its only entry is ONE1A @ 27L, made of the first header's fields.
+        lineFeedsOnly,
+        // One line ended by a line feed alone among CR LF lines.
+        kOne + "P|TWO1A|27L| |0|0|\nS|BBB|3|4| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0\r\n\r\n",
+    };
+    for (const std::string& before : files) {
+        for (const auto& edit : kEdits) {
+            Airport airport(before);
+            ASSERT_EQ(ReadProcedureList(airport.sid).front(), "ONE1A @ 27L");
+            EXPECT_EQ(edit(airport), RewriteStatus::BareLineFeed);
+            EXPECT_EQ(airport.bytes(), before);
+            EXPECT_FALSE(std::filesystem::exists(airport.folder.path() / "sid/LHBP.tmp"));
+        }
+    }
 }
 
 TEST(Edits, LeaveFoldersInTheWayAndTheFileAsTheyFoundThem) {
-    const std::function<RewriteStatus(const Airport&)> edits[] = {
-        [](const Airport& a) {
-            return RewriteLegs(a.folder.path(), a.at("ONE1A @ 27L"), kNewLegs);
-        },
-        [](const Airport& a) { return DeleteProcedure(a.folder.path(), a.at("ONE1A @ 27L")); },
-        [](const Airport& a) {
-            return ModifyProcedure(a.folder.path(), a.at("ONE1A @ 27L"), "X", "1");
-        },
-        [](const Airport& a) {
-            return AddProcedure(a.folder.path(), ProcedureKind::Sid, "LHBP", "X", "1");
-        },
-    };
-    for (const auto& edit : edits) {
+    for (const auto& edit : kEdits) {
         // A folder where the temporary file goes.
         Airport airport(kOne + kTwo);
         std::filesystem::create_directories(airport.folder.path() / "sid/LHBP.tmp");

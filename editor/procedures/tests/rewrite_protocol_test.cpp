@@ -102,13 +102,20 @@ TEST(ProcedureBlock, KnowsWhetherTheHeaderEndsTheFile) {
 
 TEST(RewriteProcedure, LeavesTheFileUntouchedWhenItCannotComplete) {
     TempFolder folder;
-    const auto file = folder.write("sid/LHBP.txt", "P|A|1| |0|0|\n");
+    const auto file = folder.write("sid/LHBP.txt", "P|A|1| |0|0|\r");
     const auto temporary = folder.path() / "sid" / "LHBP.tmp";
 
     EXPECT_EQ(RewriteProcedure(file, "B @ 1", 1, Drop), RewriteStatus::ProcedureNotFound);
     EXPECT_EQ(RewriteProcedure(file, "A @ 1", 2, Drop), RewriteStatus::ProcedureNotFound);
-    EXPECT_EQ(ReadBytes(file), "P|A|1| |0|0|\n");
+    EXPECT_EQ(ReadBytes(file), "P|A|1| |0|0|\r");
     EXPECT_FALSE(std::filesystem::exists(temporary));
+
+    // A line feed alone anywhere: the file would be written back as fewer, longer lines.
+    const auto lineFeeds = folder.write("sid/LFPG.txt", "P|A|1| |0|0|\r\nS|X|1|2\nP|B|1| |0|0|");
+    EXPECT_EQ(RewriteProcedure(lineFeeds, "A @ 1", 1, Drop), RewriteStatus::BareLineFeed);
+    EXPECT_EQ(RewriteProcedure(lineFeeds, "C @ 1", 1, Drop), RewriteStatus::BareLineFeed);
+    EXPECT_EQ(ReadBytes(lineFeeds), "P|A|1| |0|0|\r\nS|X|1|2\nP|B|1| |0|0|");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid" / "LFPG.tmp"));
 
     EXPECT_EQ(RewriteProcedure(folder.path() / "sid" / "NONE.txt", "A @ 1", 1, Drop),
               RewriteStatus::FileMissing);
@@ -119,7 +126,7 @@ TEST(RewriteProcedure, LeavesTheFileUntouchedWhenItCannotComplete) {
     // even an empty one, is not the rewrite's to remove.
     std::filesystem::create_directories(temporary);
     EXPECT_EQ(RewriteProcedure(file, "A @ 1", 1, Drop), RewriteStatus::FileError);
-    EXPECT_EQ(ReadBytes(file), "P|A|1| |0|0|\n");
+    EXPECT_EQ(ReadBytes(file), "P|A|1| |0|0|\r");
     EXPECT_TRUE(std::filesystem::is_directory(temporary));
 
     // A folder in the place of the file is no file to rewrite.
@@ -132,12 +139,17 @@ TEST(RewriteProcedure, LeavesTheFileUntouchedWhenItCannotComplete) {
 
 TEST(AppendLines, ReplacesTheFileByItsBytesAndTheLines) {
     TempFolder folder;
-    // The bytes are kept as they are, line ends and all; the first line end written completes
-    // a last line that has none.
-    const auto file = folder.write("sid/LHBP.txt", "P|A|1| |0|0|\nS|X|1|2");
+    // The bytes are kept as they are, line ends and all; a last line without a line end is
+    // completed before the new lines.
+    const auto file = folder.write("sid/LHBP.txt", "P|A|1| |0|0|\rS|X|1|2");
     ASSERT_EQ(AppendLines(file, {"", "P|B|2| |0|0|"}), RewriteStatus::Done);
-    EXPECT_EQ(ReadBytes(file), "P|A|1| |0|0|\nS|X|1|2\r\nP|B|2| |0|0|\r\n");
+    EXPECT_EQ(ReadBytes(file), "P|A|1| |0|0|\rS|X|1|2\r\n\r\nP|B|2| |0|0|\r\n");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid" / "LHBP.tmp"));
+
+    const auto lineFeeds = folder.write("sid/LFPG.txt", "P|A|1| |0|0|\nS|X|1|2");
+    EXPECT_EQ(AppendLines(lineFeeds, {"", "P|B|2| |0|0|"}), RewriteStatus::BareLineFeed);
+    EXPECT_EQ(ReadBytes(lineFeeds), "P|A|1| |0|0|\nS|X|1|2");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid" / "LFPG.tmp"));
 
     const auto missing = folder.path() / "sid" / "NEW.txt";
     ASSERT_EQ(AppendLines(missing, {"P|C|3| |0|0|"}), RewriteStatus::Done);

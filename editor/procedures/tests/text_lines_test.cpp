@@ -1,4 +1,5 @@
-// Line ends as the editor reads and writes them: CR or CR LF end a line, LF alone does not.
+// Line ends as the editor reads and writes them: CR or CR LF end a line, LF alone does not, except
+// in the files of other programs.
 #include "text_lines.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,9 @@ namespace {
 using testing::ReadBytes;
 using testing::TempFolder;
 
-std::vector<std::string> ReadAll(const std::filesystem::path& file) {
-    LineReader reader(file);
+std::vector<std::string> ReadAll(const std::filesystem::path& file,
+                                 LineReader::Ends ends = LineReader::Ends::CrOrCrLf) {
+    LineReader reader(file, ends);
     std::vector<std::string> lines;
     std::string line;
     while (reader.next(line)) {
@@ -44,6 +46,31 @@ TEST(LineReader, EndsLinesAtCarriageReturns) {
         const auto file = folder.write("lines.txt", c.bytes);
         EXPECT_EQ(ReadAll(file), c.lines) << "bytes: " << c.bytes;
     }
+}
+
+TEST(LineReader, EndsLinesAtLineFeedsAloneInOtherProgramsFiles) {
+    const std::vector<LineCase> cases = {
+        {"ABETI|1|2|LH\nKOVEK|3|4|LH\n", {"ABETI|1|2|LH", "KOVEK|3|4|LH"}},
+        {"a\r\nb\nc\r\n", {"a", "b", "c"}},
+        {"a\rb\nc", {"a", "b", "c"}},
+        {"a\r\n\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"\n", {""}},
+    };
+    TempFolder folder;
+    for (const auto& c : cases) {
+        const auto file = folder.write("lines.txt", c.bytes);
+        EXPECT_EQ(ReadAll(file, LineReader::Ends::AlsoLineFeed), c.lines) << "bytes: " << c.bytes;
+    }
+    // Every kind of line end on the reader's chunk boundaries.
+    std::string bytes;
+    std::vector<std::string> expected;
+    const char* const ends[] = {"\n", "\r", "\r\n"};
+    for (int i = 0; i < 40000; ++i) {
+        expected.push_back(std::string(static_cast<std::size_t>(i % 7), 'x'));
+        bytes += expected.back() + ends[i % 3];
+    }
+    EXPECT_EQ(ReadAll(folder.write("short.txt", bytes), LineReader::Ends::AlsoLineFeed), expected);
 }
 
 TEST(LineReader, JoinsLinesAcrossItsReadChunks) {

@@ -74,6 +74,7 @@ class ConverterWindowTest : public QObject {
     void eachRunListsTheFolderAnewAndCompletes();
     void namesTheProcedureFileThatCannotBeWritten();
     void theEditorListsTheConvertedDemoAirports();
+    void showsTheAirportOfEachFileAndNamesAStarWithoutRunwayPoint();
 };
 
 void ConverterWindowTest::opensOnTheProgramFolderInPlaceOfTheLauncher() {
@@ -123,7 +124,7 @@ void ConverterWindowTest::convertsEveryFsnavigatorFileAndReportsTheSkippedOnes()
     QVERIFY(button->isEnabled());
     QCOMPARE(session.text("Label3"), QString("COMPLETED!"));
     QCOMPARE(session.text("Label4"), QString("Current file: ZUGY.ssa"));
-    QCOMPARE(session.text("Label5"), QString("Current Airport: EDDF"));
+    QCOMPARE(session.text("Label5"), QString("Current Airport: ZUGY"));
     QCOMPARE(bar->maximum(), 4);
     QList<int> values;
     for (const auto& step : steps) {
@@ -192,6 +193,35 @@ void ConverterWindowTest::theEditorListsTheConvertedDemoAirports() {
     QCOMPARE(stars->count(), 2);
     QCOMPARE(stars->item(0)->text(), QString("RAPET2P @ 24"));
     delete editor;
+}
+
+void ConverterWindowTest::showsTheAirportOfEachFileAndNamesAStarWithoutRunwayPoint() {
+    std::string noRunway = kEddf;
+    noRunway.replace(noRunway.find("K=EDDF"), 6, "K=LOWW");
+    noRunway.replace(noRunway.find("02=R:25R"), 4, "02=W");
+    Session session({{"A.ssa", kEddf},
+                     {"B.ssa", "[Airport]\r\nK=ZUGY\r\n[EOF]\r\n"},
+                     {"C.ssa", "[Airport]\r\n"},
+                     {"D.ssa", noRunway}});
+    // The labels as each file is done: after ZUGY the airport before it was still named.
+    QStringList shown;
+    connect(session.child<QProgressBar>("ProgressBar1"), &QProgressBar::valueChanged,
+            session.window, [&](int step) {
+                if (step > 0) {
+                    shown << session.text("Label4") + " / " + session.text("Label5");
+                }
+            });
+    QTest::mouseClick(session.child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(shown, (QStringList{"Current file: A.ssa / Current Airport: EDDF",
+                                 "Current file: B.ssa / Current Airport: ZUGY",
+                                 "Current file: C.ssa / Current Airport:",
+                                 "Current file: D.ssa / Current Airport: LOWW"}));
+    // The look-ahead for the STAR's runway ran on to the end of the file.
+    QCOMPARE(session.items("List1"), (QStringList{"B.ssa: airport ZUGY is not converted",
+                                                  "C.ssa: the file ends before its [EOF] line",
+                                                  "D.ssa: STAR ROLIS1B has no runway point"}));
+    QVERIFY(!std::filesystem::exists(session.folder.path() / "sid/LOWW.txt"));
+    QVERIFY(!std::filesystem::exists(session.folder.path() / "star/LOWW.txt"));
 }
 
 QTEST_MAIN(ConverterWindowTest)

@@ -37,6 +37,7 @@ class FileProblemsTest : public QObject {
     void anAirportWhoseFilesCannotBeDeletedStays();
     void fixSelectedNamesTheFileItCannotRepair();
     void finderNamesTheCacheItCannotWriteOrDelete();
+    void aFileWithALineFeedAloneIsNotChangedAndFixSelectedIsNamed();
 };
 
 void FileProblemsTest::aFolderThatCannotBeListedIsNamedAtLoad() {
@@ -249,6 +250,45 @@ void FileProblemsTest::finderNamesTheCacheItCannotWriteOrDelete() {
     QCOMPARE(Legs(finder.legs), (QList<QStringList>{{"CPT", "51487000", "-1219000"}}));
     QVERIFY(finder.history().isEmpty());
     QCOMPARE(finder.sid(), sid);
+}
+
+void FileProblemsTest::aFileWithALineFeedAloneIsNotChangedAndFixSelectedIsNamed() {
+    Editor editor;
+    // The line of TORNO ends with a line feed alone: the editor reads it and GITAS's as one.
+    const std::string before = "\r\nP|BADOV1D|13R| |0|0|\r\n" +
+                               Leg("BADOV", "47100000", "19500000") +
+                               "S|TORNO|47539776|18292444| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0\n" +
+                               Leg("GITAS", "47200000", "19700000") + "\r\n\r\n";
+    editor.session.folder.write("sid/LHBP.txt", before);
+    // LHBP is the second airport, BADOV1D its first SID, BADOV its first leg.
+    const auto keys = [](QWidget* list, std::initializer_list<Qt::Key> presses) {
+        list->setFocus();
+        for (const Qt::Key key : presses) {
+            QTest::keyClick(list, key);
+        }
+    };
+    keys(editor.airports, {Qt::Key_Home, Qt::Key_Down});
+    QCOMPARE(editor.airports->currentItem()->text(), QString("LHBP"));
+    keys(editor.sids, {Qt::Key_Home});
+    const QList<QStringList> shown = Legs(editor.legs);
+    QCOMPARE(shown, (QList<QStringList>{{"BADOV", "47100000", "19500000"},
+                                        {"TORNO", "47539776", "18292444"}}));
+
+    // Moving BADOV down would have written the file back without GITAS.
+    keys(editor.legs, {Qt::Key_Home});
+    QCOMPARE(editor.legs->indexOfTopLevelItem(editor.legs->currentItem()), 0);
+    QTest::mouseClick(Child<QPushButton>(editor.window, "Command4"), Qt::LeftButton);
+    QCOMPARE(editor.session.prompts.shown().size(), std::size_t{1});
+    QCOMPARE(editor.lastPrompt().text,
+             QString("The change was not written.\r\nThe file sid/LHBP.txt has lines that end "
+                     "with a line feed alone, which Vantrel reads as one long line, so it is not "
+                     "changed: repair it with \"Fix Selected\" in the airport's menu, then make "
+                     "the change again."));
+    QCOMPARE(editor.lastPrompt().title, QString("Not written"));
+    QCOMPARE(editor.lastPrompt().icon, PromptIcon::Exclamation);
+    QCOMPARE(editor.file("sid/LHBP.txt"), before);
+    QVERIFY(!editor.exists("sid/LHBP.tmp"));
+    QCOMPARE(Legs(editor.legs), shown);
 }
 
 QTEST_MAIN(FileProblemsTest)

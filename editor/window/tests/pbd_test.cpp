@@ -51,6 +51,7 @@ class PbdTest : public QObject {
     void opensFromTheSelectedLeg();
     void refusesWhatCannotMakeAPoint();
     void computedPointBecomesALeg();
+    void aTrackOrDistanceThatIsNotANumberIsMendedInTheOpenDialog();
 };
 
 void PbdTest::opensFromAFoundWaypointAndAppendsThePoint() {
@@ -192,6 +193,47 @@ void PbdTest::computedPointBecomesALeg() {
     calculator.doubleClick(calculator.results->count() - 1);
     QCOMPARE(calculator.sid(), "\r\nP|CPT3F|27L| |0|0|\r\n" + Leg("CPT", "51487000", "-1219000") +
                                    Leg("FIX", "46000000", "19000000") + "\r\n\r\n");
+}
+
+void PbdTest::aTrackOrDistanceThatIsNotANumberIsMendedInTheOpenDialog() {
+    Calculator calculator;
+    const QStringList found = Texts(calculator.results);
+    PbdDialog* dialog = calculator.open("mnuFinder", "mnuPBD");
+    calculator.session.prompts.clearShown();
+    const auto retype = [](QLineEdit* field, const QString& text) {
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
+    };
+
+    // "9O" with a letter O made a point due north, "12,5" one 12 nautical miles away.
+    Calculator::fill(dialog, "9O", "12,5", QString(), dialog->Command1);
+    QCOMPARE(calculator.session.prompts.shown().size(), std::size_t{1});
+    QCOMPARE(calculator.lastPrompt().text,
+             QString("The track is not a number: type degrees as digits, like 90, 127.5 or -45, "
+                     "with \".\" before any decimals."));
+    QCOMPARE(calculator.lastPrompt().title, QString(kCaption));
+    QCOMPARE(calculator.lastPrompt().icon, PromptIcon::Exclamation);
+    QCOMPARE(OpenWindow<PbdDialog>("frmPBD"), dialog);
+    QCOMPARE(dialog->Text2->text(), QString("9O"));
+    QCOMPARE(dialog->Text3->text(), QString("12,5"));
+    QCOMPARE(Texts(calculator.results), found);
+
+    retype(dialog->Text2, "90");
+    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+    QCOMPARE(calculator.session.prompts.shown().size(), std::size_t{2});
+    QCOMPARE(calculator.lastPrompt().text,
+             QString("The distance is not a number: type nautical miles as digits, like 60 or "
+                     "12.5, with \".\" before any decimals."));
+    QCOMPARE(OpenWindow<PbdDialog>("frmPBD"), dialog);
+    QCOMPARE(dialog->Text3->text(), QString("12,5"));
+    QCOMPARE(Texts(calculator.results), found);
+
+    retype(dialog->Text3, "12.5");
+    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+    QVERIFY(!OpenWindow<PbdDialog>("frmPBD"));
+    QVERIFY(calculator.window->isEnabled());
+    QCOMPARE(Texts(calculator.results),
+             found + QStringList{"FIX|46999593|19305473|   -   [PBD] HDG: 90 DIST: 12.5"});
 }
 
 QTEST_MAIN(PbdTest)

@@ -4,18 +4,42 @@
 #include "ascii_case.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <system_error>
 
 namespace ini_text {
+namespace {
 
-std::optional<Lines> load(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+// The file's bytes; nullopt when it cannot be opened or read. Read through stdio, which reports a
+// folder opened in the file's place as a read error rather than throwing.
+std::optional<std::string> read_bytes(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
         return std::nullopt;
     }
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
+    std::string content;
+    char chunk[4096];
+    std::size_t read;
+    while ((read = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        content.append(chunk, read);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+}  // namespace
+
+std::optional<Lines> load(const char* path) {
+    const std::optional<std::string> bytes = read_bytes(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const std::string& content = *bytes;
     Lines lines;
     std::size_t start = 0;
     while (start < content.size()) {
@@ -35,10 +59,22 @@ std::optional<Lines> load(const char* path) {
     return lines;
 }
 
+std::optional<Lines> load_for_change(const char* path) {
+    if (auto lines = load(path)) {
+        return lines;
+    }
+    std::error_code error;
+    const bool present = std::filesystem::exists(std::filesystem::symlink_status(path, error));
+    return present ? std::nullopt : std::optional<Lines>(Lines{});
+}
+
 bool store(const char* path, const Lines& lines) {
     const std::string temporary = std::string(path) + ".tmp";
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            return false;  // something else of that name, a folder say, is not touched
+        }
         for (const Line& line : lines) {
             file << line.text << line.end;
         }
@@ -48,7 +84,11 @@ bool store(const char* path, const Lines& lines) {
             return false;
         }
     }
-    return std::rename(temporary.c_str(), path) == 0;
+    if (std::rename(temporary.c_str(), path) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
 }
 
 std::string_view trim(std::string_view text) {

@@ -16,10 +16,16 @@ struct Line {
 
 using Lines = std::vector<Line>;
 
-// The file's lines; nullopt when it cannot be read.
+// The file's lines; nullopt when it cannot be read: missing, or something else than a readable
+// file stands there, a folder say.
 std::optional<Lines> load(const char* path);
 
-// Writes the lines to a file beside `path` and renames it over `path`.
+// The lines a change starts from: none for a missing file; nullopt when something that cannot be
+// read stands there, which a change must not replace. Windows' functions fail there too.
+std::optional<Lines> load_for_change(const char* path);
+
+// Writes the lines to a file beside `path` and renames it over `path`; that file is removed
+// again when the rename fails.
 bool store(const char* path, const Lines& lines);
 
 std::string_view trim(std::string_view text);

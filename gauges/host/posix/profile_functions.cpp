@@ -122,7 +122,11 @@ extern "C" BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKey
     if (lpAppName == nullptr || lpFileName == nullptr) {
         return FALSE;
     }
-    ini_text::Lines lines = ini_text::load(lpFileName).value_or(ini_text::Lines{});
+    std::optional<ini_text::Lines> loaded = ini_text::load_for_change(lpFileName);
+    if (!loaded) {
+        return FALSE;
+    }
+    ini_text::Lines& lines = *loaded;
     const auto header = ini_text::find_section(lines, lpAppName);
     if (lpKeyName == nullptr) {  // removes the whole section
         if (header) {

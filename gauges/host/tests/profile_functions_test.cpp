@@ -210,4 +210,22 @@ TEST_F(ProfileFile, NullValueRemovesTheKeyAndNullKeyTheSection) {
     EXPECT_STREQ(buffer, "gone");
 }
 
+TEST_F(ProfileFile, AFolderInThePlaceOfTheFileGivesDefaultsAndCannotBeWritten) {
+    // Reading it aborted the gauge hosts with an uncaught "Is a directory" exception.
+    const fs::path in_place = folder / "qvt_xml_config.ini";
+    fs::create_directories(in_place / "inside");
+    const std::string path = in_place.string();
+    char buffer[16];
+    EXPECT_EQ(
+        GetPrivateProfileStringA("Floats", "Value_00", "0", buffer, sizeof buffer, path.c_str()),
+        1u);
+    EXPECT_STREQ(buffer, "0");
+    EXPECT_EQ(GetPrivateProfileIntA("Tanks", "TankCenter", 7, path.c_str()), 7u);
+    EXPECT_FALSE(WritePrivateProfileStringA("Floats", "Value_00", "0.5", path.c_str()));
+    EXPECT_FALSE(WritePrivateProfileStringA("Floats", nullptr, nullptr, path.c_str()));
+    EXPECT_TRUE(fs::is_directory(in_place / "inside"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2)
+        << "nothing but the folder and the sample beside it";
+}
+
 }  // namespace

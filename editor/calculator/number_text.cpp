@@ -1,4 +1,4 @@
-#include "lenient_number.h"
+#include "number_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -20,17 +20,19 @@ std::size_t SkipDigits(std::string_view text, std::size_t at) {
     return at;
 }
 
-// Length of the unsigned decimal number at the start of the text; 0 when there is none.
+// Length of the unsigned decimal number at the start of the text: digits, optionally "." and
+// digits, optionally an exponent; 0 when the text does not begin with digits.
 std::size_t DecimalLength(std::string_view text) {
     std::size_t end = SkipDigits(text, 0);
-    bool digits = end > 0;
+    if (end == 0) {
+        return 0;
+    }
     if (end < text.size() && text[end] == '.') {
         const std::size_t fractionEnd = SkipDigits(text, end + 1);
-        digits = digits || fractionEnd > end + 1;
+        if (fractionEnd == end + 1) {
+            return end;
+        }
         end = fractionEnd;
-    }
-    if (!digits) {
-        return 0;
     }
     if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
         std::size_t exponent = end + 1;
@@ -87,7 +89,7 @@ double UnsignedValue(std::string_view number) {
 
 }  // namespace
 
-double ReadLenientNumber(std::string_view text) {
+std::optional<double> ReadTypedNumber(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
     for (char c : text) {
@@ -101,11 +103,10 @@ double ReadLenientNumber(std::string_view text) {
         negative = rest.front() == '-';
         rest.remove_prefix(1);
     }
-    const std::size_t length = DecimalLength(rest);
-    if (length == 0) {
-        return 0;
+    if (rest.empty() || DecimalLength(rest) != rest.size()) {
+        return std::nullopt;
     }
-    const double value = UnsignedValue(rest.substr(0, length));
+    const double value = UnsignedValue(rest);
     return negative ? -value : value;
 }
 

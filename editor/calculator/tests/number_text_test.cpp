@@ -1,5 +1,5 @@
 // How the calculator reads the typed track and distance, and the source point's coordinates.
-#include "lenient_number.h"
+#include "number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,46 +9,34 @@
 namespace vantrel {
 namespace {
 
-TEST(LenientNumber, ReadsTheLongestLeadingDecimalNumber) {
+TEST(TypedNumber, IsWhollyADecimalNumberOnceBlanksAreDropped) {
     const struct {
         std::string text;
         double value;
-    } cases[] = {
+    } numbers[] = {
         {"90", 90},
         {"090", 90},
-        {"12,5", 12},
         {"12.5", 12.5},
         {" 1 2 . 5 ", 12.5},
         {"1\t0\n5", 105},
-        {"", 0},
-        {"abc", 0},
         {"-30", -30},
         {"+7", 7},
-        {"-", 0},
-        {".5", 0.5},
-        {"5.", 5},
-        {".", 0},
         {"1e2", 100},
-        {"1E+2x", 100},
+        {"1E+2", 100},
         {"2.5e-1", 0.25},
-        {"3e", 3},
-        {"3e+", 3},
-        {"4ex", 4},
-        {"--5", 0},
-        {"1.2.3", 1.2},
-        {"270°", 270},
         {"1e-400", 0},
-        {"0.0001e-400", 0},
-        {"12\r", 12},
-        {"\r12", 0},
         {"1e400", INFINITY},
         {"-1e400", -INFINITY},
         {std::string(400, '9'), INFINITY},
         {"1e99999999999999", INFINITY},
         {"0." + std::string(400, '0') + "1", 0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ReadLenientNumber(c.text), c.value) << '"' << c.text << '"';
+    for (const auto& c : numbers) {
+        EXPECT_EQ(ReadTypedNumber(c.text), c.value) << '"' << c.text << '"';
+    }
+    for (const char* refused : {"", " ", "abc", "9O", "12,5", "-", "+", "--5", ".", ".5", "5.",
+                                "3e", "3e+", "4ex", "1.2.3", "270\xB0", "12\r", "\r12", "1e2x"}) {
+        EXPECT_FALSE(ReadTypedNumber(refused)) << '"' << refused << '"';
     }
 }
 
