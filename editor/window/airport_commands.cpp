@@ -1,5 +1,6 @@
 // The editor window's airport commands: adding and deleting an airport, and repairing the line
 // ends of its procedure files.
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -72,6 +73,7 @@ void EditorWindow::mnuDelSelectedAirport_Click() {
     }
     List2->clear();
     List3->clear();
+    Label12->clear();
     clearShownProcedure();
 }
 

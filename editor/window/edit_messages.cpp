@@ -99,6 +99,12 @@ QString NoProcedureShownText() {
     return "Select a SID or STAR first: new legs are added to the procedure shown.";
 }
 
+QString LineFeedsAloneText(const QStringList& files) {
+    return files.join(" and ") + (files.size() > 1 ? " have" : " has") +
+           " lines that end with a line feed alone: not every procedure may be listed, and no "
+           "change is written until \"Fix Selected\" in the airport's menu repairs the line ends.";
+}
+
 QString ListsNotReadText(const QStringList& files) {
     QStringList lines;
     for (const QString& file : files) {

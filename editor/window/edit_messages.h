@@ -37,6 +37,9 @@ QString NotSelectedText(const ShownProcedure& shown);
 // A new leg while no procedure is shown: there is no procedure to add it to.
 QString NoProcedureShownText();
 
+// The note beside the lists while an airport with files that hold line feeds alone is selected.
+QString LineFeedsAloneText(const QStringList& files);
+
 // Procedure files that exist but cannot be read: their procedures are not listed.
 QString ListsNotReadText(const QStringList& files);
 

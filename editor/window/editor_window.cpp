@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "airport_catalogue.h"
+#include "bare_line_feed.h"
 #include "edit_messages.h"
 #include "event_pump.h"
 #include "launcher_return.h"
@@ -91,7 +92,8 @@ EditorWindow::EditorWindow(AppContext& context, QWidget* launcher)
     setObjectName("frmNew");
     setWindowTitle("VANTREL");
     setAttribute(Qt::WA_DeleteOnClose);
-    setMinimumSize(TwipsSize(9975, 5985));
+    // The layout's 9975 x 5985 twips and a line for the notes on the selected airport's files.
+    setMinimumSize(TwipsSize(9975, 6285));
     resize(minimumSize());
     createNavigationArea();
     createFinderArea();
@@ -126,6 +128,10 @@ void EditorWindow::createNavigationArea() {
         Label7->move(legsOf->geometry().right() + 1, Label7->y());
     }
     Label7->setStyleSheet("color: red;");
+    // Below the finder: what is wrong with the selected airport's files, while it is selected.
+    Label12 =
+        MakeLabel(this, "Label12", "", TwipsRect(120, 5940, 9735, 255), TahomaFont(8.25, false));
+    Label12->setStyleSheet("color: #b00000;");
 
     ListView1 = Place(new QTreeWidget(this), "ListView1", TwipsRect(6360, 480, 3135, 2820));
     ListView1->setColumnCount(3);
@@ -286,6 +292,7 @@ void EditorWindow::createLayout() {
     layout_.add(child("Label11"), {0, 1, 0, 0});
     layout_.add(List4, {0, 1, 0, 0.5});
     layout_.add(Frame1, {0.5, 0, 0.25, 0});
+    layout_.add(Label12, {0, 1, 1, 0});
 }
 
 void EditorWindow::resizeEvent(QResizeEvent* event) {
@@ -358,6 +365,7 @@ void EditorWindow::List1_Click() {
     }
     const std::string airport = FromQt(List1->item(row)->text());
     QStringList unreadable;
+    QStringList lineFeedsAlone;
     for (ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
         QListWidget* list = procedureList(kind);
         list->clear();
@@ -371,7 +379,11 @@ void EditorWindow::List1_Click() {
         if (status == ReadStatus::Failed) {
             unreadable << FileText(context_.programFolder, file);
         }
+        if (FileHoldsBareLineFeed(file)) {
+            lineFeedsAlone << FileText(context_.programFolder, file);
+        }
     }
+    Label12->setText(lineFeedsAlone.isEmpty() ? QString() : LineFeedsAloneText(lineFeedsAlone));
     if (!unreadable.isEmpty()) {
         context_.prompts.message(this, ListsNotReadText(unreadable), kNotReadTitle,
                                  PromptButtons::Ok, PromptIcon::Exclamation);

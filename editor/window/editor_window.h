@@ -167,6 +167,7 @@ class EditorWindow : public QWidget {
     EntryList* List2;
     EntryList* List3;
     QLabel* Label7;
+    QLabel* Label12;  // notes on the selected airport's files
     QTreeWidget* ListView1;
     QPushButton* Command3;
     QPushButton* Command4;

@@ -192,6 +192,19 @@ void EditingTest::fixSelectedRepairsLineFeedFiles() {
     editor.session.folder.write("sid/EGLL.txt", lfOnly);
     editor.selectAirport("EGLL");
     QCOMPARE(editor.sids->count(), 1);
+    // A line of the window tells so while the airport is selected, without a message box.
+    auto* note = Child<QLabel>(editor.window, "Label12");
+    const QString lineFeeds =
+        "sid/EGLL.txt has lines that end with a line feed alone: not every procedure may be "
+        "listed, and no change is written until \"Fix Selected\" in the airport's menu repairs "
+        "the line ends.";
+    QCOMPARE(note->text(), lineFeeds);
+    QVERIFY(note->isVisible());
+    QVERIFY(editor.session.prompts.shown().empty());
+    editor.selectAirport("LHBP");
+    QCOMPARE(note->text(), QString());
+    editor.selectAirport("EGLL");
+    QCOMPARE(note->text(), lineFeeds);
 
     editor.command("mnuAirport", "mnuApFix");  // unscripted: No
     QCOMPARE(editor.session.prompts.shown().size(), size_t(1));
@@ -215,6 +228,7 @@ void EditingTest::fixSelectedRepairsLineFeedFiles() {
     QCOMPARE(editor.file("sid/EGLL.txt"),
              std::string("P|A1|27| |0|0|\r\nS|X|1|2\r\n\r\nP|B1|09| |0|0|\r\n\r\n"));
     QCOMPARE(Texts(editor.sids), (QStringList{"A1 @ 27", "B1 @ 09"}));
+    QCOMPARE(note->text(), QString());
 
     editor.session.prompts.answerInput("EDDM");
     editor.command("mnuAirport", "mnuNewAirport");

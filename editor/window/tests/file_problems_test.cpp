@@ -260,23 +260,15 @@ void FileProblemsTest::aFileWithALineFeedAloneIsNotChangedAndFixSelectedIsNamed(
                                "S|TORNO|47539776|18292444| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0\n" +
                                Leg("GITAS", "47200000", "19700000") + "\r\n\r\n";
     editor.session.folder.write("sid/LHBP.txt", before);
-    // LHBP is the second airport, BADOV1D its first SID, BADOV its first leg.
-    const auto keys = [](QWidget* list, std::initializer_list<Qt::Key> presses) {
-        list->setFocus();
-        for (const Qt::Key key : presses) {
-            QTest::keyClick(list, key);
-        }
-    };
-    keys(editor.airports, {Qt::Key_Home, Qt::Key_Down});
-    QCOMPARE(editor.airports->currentItem()->text(), QString("LHBP"));
-    keys(editor.sids, {Qt::Key_Home});
+    editor.selectAirport("LHBP");
+    editor.session.prompts.clearShown();
+    ClickRow(editor.sids, 0);
     const QList<QStringList> shown = Legs(editor.legs);
     QCOMPARE(shown, (QList<QStringList>{{"BADOV", "47100000", "19500000"},
                                         {"TORNO", "47539776", "18292444"}}));
 
     // Moving BADOV down would have written the file back without GITAS.
-    keys(editor.legs, {Qt::Key_Home});
-    QCOMPARE(editor.legs->indexOfTopLevelItem(editor.legs->currentItem()), 0);
+    editor.selectLeg(0);
     QTest::mouseClick(Child<QPushButton>(editor.window, "Command4"), Qt::LeftButton);
     QCOMPARE(editor.session.prompts.shown().size(), std::size_t{1});
     QCOMPARE(editor.lastPrompt().text,
