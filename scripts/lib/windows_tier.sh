@@ -17,19 +17,25 @@ WINDOWS_BUILD_PACKAGES=(
 # windows_build BITS TESTS: configures build-winBITS (with every setting given each run, so that
 # an unchanged tree builds nothing and a build folder of an earlier layout is brought up to date)
 # and builds it; TESTS (ON or OFF) adds the test programs. The programs carry the compiler's
-# runtime inside, so that they start under wine without its DLLs beside them.
+# runtime inside, so that they start under wine without its DLLs beside them. The toolchain files'
+# compiler flags only enter a new cache, so a build folder configured before a toolchain file
+# changed is configured afresh.
 windows_build() {
-    local bits=$1 tests=$2 arch
+    local bits=$1 tests=$2 arch build=$ROOT/build-win$1 fresh=()
     case $bits in
         32) arch=i686 ;;
         64) arch=x86_64 ;;
     esac
-    cmake -S "$ROOT" -B "$ROOT/build-win$bits" -G Ninja \
+    if [ -f "$build/CMakeCache.txt" ] &&
+        [ -n "$(find "$ROOT/cmake" -name '*.cmake' -newer "$build/CMakeCache.txt")" ]; then
+        fresh=(--fresh)
+    fi
+    cmake "${fresh[@]}" -S "$ROOT" -B "$build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw-$arch.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXE_LINKER_FLAGS=-static \
         -DVANTREL_EDITOR=ON -DVANTREL_EDITOR_WINDOWS=OFF -DVANTREL_GAUGES=ON -DVANTREL_BENCH=OFF \
         -DVANTREL_TESTS="$tests" -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE_EMULATOR" >&2 &&
-        cmake --build "$ROOT/build-win$bits" --parallel 2 >&2
+        cmake --build "$build" --parallel 2 >&2
 }
 
 # ran_programs LOG: the test programs in a CTest log, comma separated, each GoogleTest program with
