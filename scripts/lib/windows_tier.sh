@@ -52,7 +52,7 @@ ran_programs() {
 }
 
 # wine_tests BITS: runs the test programs of build-winBITS under wine; prints one line of the
-# result: the programs that ran, each with its count of tests.
+# result with the programs that ran (ran_programs).
 wine_tests() {
     local bits=$1 build=$ROOT/build-win$1 status=0 ran
     ctest --test-dir "$build" --output-on-failure -j 2 --no-tests=error >&2 || status=1
@@ -76,8 +76,10 @@ test_windows_tier() {
         return 1
     fi
     if ! ensure_packages wine wine64; then
-        tests_result[32]="Windows 32-bit tests under wine SKIPPED: the wine packages could not be installed"
-        tests_result[64]="Windows 64-bit tests under wine SKIPPED: the wine packages could not be installed"
+        for bits in 32 64; do
+            tests_result[$bits]="Windows $bits-bit tests under wine SKIPPED: the wine packages"
+            tests_result[$bits]+=" could not be installed"
+        done
     elif wine_install_32bit; then
         run=(32 64)
     else
@@ -105,7 +107,8 @@ test_windows_tier() {
             done
         else
             for bits in "${run[@]}"; do
-                tests_result[$bits]="Windows $bits-bit tests under wine FAILED: the wine prefix could not be created"
+                tests_result[$bits]="Windows $bits-bit tests under wine FAILED: the wine prefix"
+                tests_result[$bits]+=" could not be created"
             done
             status=1
         fi
