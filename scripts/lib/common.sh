@@ -31,11 +31,15 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     say "Installing: ${missing[*]}"
-    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q >&2; then
+    if ! apt_get update -q >&2; then
         say "warning: apt-get update failed; trying the install with the package lists at hand"
     fi
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-        "${missing[@]}" >&2
+    apt_get install -y -q --no-install-recommends "${missing[@]}" >&2
+}
+
+# apt-get as root without questions; it waits up to five minutes for another apt or dpkg to end.
+apt_get() {
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"
 }
 
 # Configures (once) and builds every native target into $BUILD.

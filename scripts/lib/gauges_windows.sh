@@ -46,7 +46,7 @@ check_gauge_dll() {
 }
 
 # check_gauge_dlls BUILD BITS: checks every DLL in BUILD/gauge_modules, a build for 32- or 64-bit
-# Windows; prints what it found wrong, then what it checked.
+# Windows; says what it found wrong, and prints one line of the result: what it checked.
 check_gauge_dlls() {
     local build=$1 bits=$2 arch format dll status=0 checked=()
     case $bits in
@@ -55,7 +55,7 @@ check_gauge_dlls() {
     esac
     local dlls=("$build"/gauge_modules/*.dll)
     if [ ! -e "${dlls[0]}" ]; then
-        say "Windows gauge DLLs FAILED: no gauge DLL was built for $bits-bit Windows"
+        echo "Windows $bits-bit gauge DLLs FAILED: no gauge DLL was built"
         return 1
     fi
     for dll in "${dlls[@]}"; do
@@ -63,10 +63,10 @@ check_gauge_dlls() {
         checked+=("$(basename "$dll")")
     done
     if [ $status -eq 0 ]; then
-        say "Windows $bits-bit gauge DLLs passed: ${checked[*]} export exactly ImportTable and" \
+        echo "Windows $bits-bit gauge DLLs passed: ${checked[*]} export exactly ImportTable and" \
             "Linkage, import only system DLLs and carry their bitmaps"
     else
-        say "Windows $bits-bit gauge DLLs FAILED the export, import or bitmap checks"
+        echo "Windows $bits-bit gauge DLLs FAILED the export, import or bitmap checks"
     fi
     return $status
 }

@@ -14,17 +14,39 @@ wine_has_32bit() {
     [ -x /usr/lib/wine/wine ]
 }
 
-# Adds the i386 package architecture and installs 32-bit wine. On this mirror an i386 index may
-# not download, which makes every later apt-get update fail; when the install fails the
-# architecture is removed again so that later installs still work.
+# Why 32-bit wine is missing, set by wine_install_32bit when it fails.
+WINE32_MISSING=
+
+# Installs 32-bit wine (wine32:i386), first adding the i386 package architecture. Should the
+# mirror's i386 indexes fail to download, apt-get update fails for every later install too, so the
+# architecture is then removed again; so it is when the install fails. On failure WINE32_MISSING
+# names the reason.
 wine_install_32bit() {
     wine_has_32bit && return 0
-    as_root dpkg --add-architecture i386
-    if ensure_packages wine32:i386; then
-        return 0
+    local added=no
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        as_root dpkg --add-architecture i386 || {
+            WINE32_MISSING="the i386 package architecture could not be added"
+            return 1
+        }
+        added=yes
     fi
-    as_root dpkg --remove-architecture i386 || true
-    return 1
+    say "Installing: wine32:i386"
+    if ! apt_get update -q >&2; then
+        if [ $added = yes ]; then
+            as_root dpkg --remove-architecture i386 || true
+            WINE32_MISSING="apt-get update failed after adding the i386 package architecture,"
+            WINE32_MISSING+=" which was removed again"
+        else
+            WINE32_MISSING="apt-get update failed with the i386 package architecture"
+        fi
+        return 1
+    fi
+    if ! apt_get install -y -q --no-install-recommends wine32:i386 >&2; then
+        [ $added = yes ] && { as_root dpkg --remove-architecture i386 || true; }
+        WINE32_MISSING="wine32:i386 could not be installed (apt's messages above say why)"
+        return 1
+    fi
 }
 
 # Creates the prefix in a new scratch folder and keeps its wine server running until wine_stop.
