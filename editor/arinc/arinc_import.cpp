@@ -1,9 +1,11 @@
 #include "arinc_import.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
 #include "airport_code.h"
+#include "arinc_record.h"
 #include "ascii_case.h"
 #include "procedure_file.h"
 #include "procedure_flattening.h"
@@ -48,6 +50,13 @@ bool ReadRecords(const std::filesystem::path& file, RecordCollector& collector,
     }
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error) {
+        // A record and its line end take at least 133 bytes; a world's fixes are fewer than the
+        // cap.
+        constexpr std::uintmax_t kMostFixes = 1 << 22;
+        collector.reserveFixes(
+            static_cast<std::size_t>(std::min(size / (kArincRecordLength + 1), kMostFixes)));
+    }
     std::uintmax_t reported = 0;
     std::string_view line;
     while (reader.next(line)) {
@@ -64,8 +73,8 @@ bool ReadRecords(const std::filesystem::path& file, RecordCollector& collector,
 class AirportWriter {
   public:
     AirportWriter(const std::filesystem::path& programFolder, const ImportOptions& options,
-                  ImportReport& report)
-        : programFolder_(programFolder), options_(options), report_(report) {
+                  const ImportObserver& observer, ImportReport& report)
+        : programFolder_(programFolder), options_(options), observer_(observer), report_(report) {
         if (options.replace) {
             replace_ = true;
         }
@@ -106,6 +115,7 @@ class AirportWriter {
                 report_.notWritten.push_back(target);
                 written = false;
             }
+            Notify(observer_.betweenSteps);
         }
         if (written) {
             ++report_.airportsWritten;
@@ -122,6 +132,7 @@ class AirportWriter {
 
     const std::filesystem::path& programFolder_;
     const ImportOptions& options_;
+    const ImportObserver& observer_;
     ImportReport& report_;
     std::optional<bool> replace_;
 };
@@ -155,13 +166,14 @@ ImportReport ImportArinc(const std::filesystem::path& programFolder,
         std::error_code ignored;
         std::filesystem::create_directory(programFolder / FolderName(kind), ignored);
     }
-    AirportWriter writer(programFolder, options, report);
+    AirportWriter writer(programFolder, options, observer, report);
     const std::vector<AirportRecords>& airports = collector.airports();
     for (std::size_t i = 0; i < airports.size(); ++i) {
         if (observer.writing) {
             observer.writing(airports[i].code, i, airports.size());
         }
         writer.write(airports[i], collector.fixes());
+        collector.releaseAirport(i);
         Notify(observer.betweenSteps);
     }
     if (observer.writing) {

@@ -1,5 +1,6 @@
 #include "arinc_record.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -150,11 +151,13 @@ std::optional<std::string_view> FixRecordSection(std::string_view line) {
 
 std::string FixKey(std::string_view section, std::string_view region, std::string_view ident,
                    std::string_view airport) {
-    std::string key;
-    key.reserve(section.size() + region.size() + ident.size() + airport.size() + 3);
-    key.append(section).append("|").append(region).append("|").append(ident);
+    // Fields of fixed width, so that the key of a fix of the airport section, up to thirteen
+    // characters, needs no memory of its own.
+    std::string key(section);
+    key.append(region).append(2 - std::min<std::size_t>(region.size(), 2), ' ');
+    key.append(ident).append(5 - std::min<std::size_t>(ident.size(), 5), ' ');
     if (section.starts_with('P')) {
-        key.append("|").append(airport);
+        key.append(airport);
     }
     return key;
 }

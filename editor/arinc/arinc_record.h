@@ -68,8 +68,8 @@ bool IsKnownPathTerminator(std::string_view pathTerminator);
 // form in which a leg's columns 37-38 name it; none for any other line.
 std::optional<std::string_view> FixRecordSection(std::string_view line);
 
-// The key by which a leg finds its fix's record: the section and subsection, the ICAO code, the
-// identifier and, for fixes of the airport section, the airport.
+// The key by which a leg finds its fix's record: the section and subsection, the ICAO code in
+// two columns, the identifier in five and, for fixes of the airport section, the airport.
 std::string FixKey(std::string_view section, std::string_view region, std::string_view ident,
                    std::string_view airport);
 

@@ -19,6 +19,8 @@ struct FixPlace {
 
 class FixTable {
   public:
+    // Room for this many fixes, so that the table is not rebuilt while a large file is read.
+    void reserve(std::size_t fixes) { places_.reserve(fixes); }
     // The first record that gives a place wins; one that gives none is kept only until then.
     void add(std::string key, FixPlace place);
     // The place of the fix with that key (see FixKey), or null when no record has that key.

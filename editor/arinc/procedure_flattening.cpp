@@ -16,9 +16,8 @@ struct ResolvedRoute {
 };
 
 std::string FixRecordName(const std::string& key) {
-    // The key starts with the section and subsection, "|", and the ICAO code.
-    const std::size_t bar = key.find('|', 3);
-    return "section " + key.substr(0, 2) + ", ICAO code " + key.substr(3, bar - 3);
+    // The key starts with the section and subsection and the ICAO code.
+    return "section " + key.substr(0, 2) + ", ICAO code " + key.substr(2, 2);
 }
 
 ResolvedRoute Resolve(const ArincRoute& route, const FixTable& fixes) {

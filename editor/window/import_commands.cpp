@@ -86,6 +86,7 @@ void ConverterWindow::importArinc(const QString& file, const std::vector<std::st
     };
     observer.betweenSteps = [&] { pump(); };
     const ImportReport report = ImportArinc(programFolder_, ToPath(file), options, observer);
+    pump.flush();  // the time since the last batch counts too
     importLongestGapMs_ = pump.longestGapMs();
 
     ProgressBar1->setValue(ProgressBar1->minimum());
