@@ -54,6 +54,10 @@ TEST(CliImport, AgreesWithTheImportOnTheSameFolder) {
     EXPECT_EQ(FolderContents(cli.path()), FolderContents(core.path()));
     EXPECT_EQ(ReadBytes(cli.path() / "sid/KXYZ.txt"), kDeezSids);
     EXPECT_EQ(ReadBytes(file), kFile);
+
+    const CliRun check = RunCliIn(cli.path(), {"check"});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_EQ(check.out, "");
 }
 
 TEST(CliImport, KeepsAirportsWithFilesUnlessToldToReplace) {
