@@ -280,7 +280,7 @@ int main(int argc, char* argv[]) {
     vantrel::ConverterWindow* window = launcher.converter();
     QApplication::processEvents();
     prompts.answerOpenFile(QString::fromStdString(input.string()));
-    prompts.answerInput(QString());
+    prompts.answerInput("ALL");
     prompts.answerMessage(vantrel::PromptAnswer::Yes);
     Times windowTimes;
     Measure(windowTimes, RUSAGE_SELF, [&] { window->Command3_Click(); });

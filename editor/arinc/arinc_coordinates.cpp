@@ -38,7 +38,10 @@ std::optional<std::string> Coordinate(std::string_view text, std::size_t degreeD
     std::string fraction = std::to_string(millionths % 1000000);
     fraction.insert(0, 6 - fraction.size(), '0');
     const bool minus = text[0] == negative && millionths != 0;
-    return (minus ? "-" : "") + std::to_string(millionths / 1000000) + fraction;
+    std::string written(minus ? "-" : "");
+    written += std::to_string(millionths / 1000000);
+    written += fraction;
+    return written;
 }
 
 }  // namespace

@@ -29,11 +29,19 @@ void ConverterWindow::Command3_Click() {
     if (file.isEmpty()) {
         return;
     }
+    // Cancel gives an empty text, which imports nothing; ALL stands for every airport.
     const QString typed = prompts_.input(
-        this, "Airport codes to import, separated by blanks (none for every airport of the file):",
-        kImportTitle, QString());
+        this, "Airport codes to import, separated by blanks, or ALL for every airport of the file:",
+        kImportTitle, "ALL");
+    const QStringList codes = typed.split(QRegularExpression("[\\s,;]+"), Qt::SkipEmptyParts);
+    if (codes.isEmpty()) {
+        return;
+    }
     std::vector<std::string> airports;
-    for (const QString& code : typed.split(QRegularExpression("[\\s,;]+"), Qt::SkipEmptyParts)) {
+    for (const QString& code : codes) {
+        if (codes.size() == 1 && code.compare("ALL", Qt::CaseInsensitive) == 0) {
+            break;
+        }
         airports.push_back(FromQt(code.toUpper()));
         // A code becomes a file name in the sid and star folders.
         if (const auto unsafe = UnsafeFileNamePart(airports.back())) {

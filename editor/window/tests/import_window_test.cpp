@@ -97,7 +97,7 @@ class ImportWindowTest : public QObject {
     void importsTheChosenFileShowingProgressAndReport();
     void asksOnceWhetherToReplaceTheAirportsWithFiles();
     void importsTheTypedAirportsWithOrWithoutTransitions();
-    void cancellingTheChooserOrAnUnsafeCodeImportsNothing();
+    void cancellingOrAnUnsafeCodeImportsNothing();
 };
 
 void ImportWindowTest::importsTheChosenFileShowingProgressAndReport() {
@@ -117,7 +117,7 @@ void ImportWindowTest::importsTheChosenFileShowingProgressAndReport() {
             button->isEnabled() || session.child<QPushButton>("Command2")->isEnabled();
         closedDuringRun = session.window->close();
     });
-    session.import("");
+    session.import("ALL");
     QVERIFY(!enabledDuringRun);
     QVERIFY(!closedDuringRun);
     QVERIFY(button->isEnabled());
@@ -130,8 +130,9 @@ void ImportWindowTest::importsTheChosenFileShowingProgressAndReport() {
     QCOMPARE(shown[0].defaultText, QString::fromStdString(session.folder.path().string()));
     QVERIFY(shown[1].isInput);
     QCOMPARE(shown[1].title, kTitle);
-    QCOMPARE(shown[1].text, QString("Airport codes to import, separated by blanks (none for every "
-                                    "airport of the file):"));
+    QCOMPARE(shown[1].text, QString("Airport codes to import, separated by blanks, or ALL for "
+                                    "every airport of the file:"));
+    QCOMPARE(shown[1].defaultText, QString("ALL"));
 
     QCOMPARE(session.report(), QStringList{"2 airports written with 3 procedures."});
     QCOMPARE(session.text("Label3"), QString("COMPLETED!"));
@@ -159,7 +160,7 @@ void ImportWindowTest::asksOnceWhetherToReplaceTheAirportsWithFiles() {
         "too. Replace the files of every such airport?";
 
     session.prompts.answerMessage(PromptAnswer::No);
-    session.import("");
+    session.import("ALL");
     QCOMPARE(session.prompts.shown().size(), std::size_t{3});
     const ShownPrompt& asked = session.prompts.shown()[2];
     QCOMPARE(asked.text, question);
@@ -174,7 +175,7 @@ void ImportWindowTest::asksOnceWhetherToReplaceTheAirportsWithFiles() {
 
     session.prompts.clearShown();
     session.prompts.answerMessage(PromptAnswer::Yes);
-    session.import("");
+    session.import("ALL");
     QCOMPARE(session.prompts.shown().size(), std::size_t{3});
     QCOMPARE(session.prompts.shown()[2].text, question);
     QCOMPARE(session.report(), QStringList{"2 airports written with 3 procedures."});
@@ -201,11 +202,16 @@ void ImportWindowTest::importsTheTypedAirportsWithOrWithoutTransitions() {
     QCOMPARE(session.file("sid/KXYZ.txt"), kDeez + kDeezBravo);
 }
 
-void ImportWindowTest::cancellingTheChooserOrAnUnsafeCodeImportsNothing() {
+void ImportWindowTest::cancellingOrAnUnsafeCodeImportsNothing() {
     Session session;
     QTest::mouseClick(session.child<QPushButton>("Command3"), Qt::LeftButton);
     QCOMPARE(session.prompts.shown().size(), std::size_t{1});
     QVERIFY(session.report() == QStringList{QString()});
+
+    // Cancel in the airport codes' box.
+    session.import("");
+    QCOMPARE(session.prompts.shown().size(), std::size_t{3});
+    QVERIFY(session.prompts.shown()[2].isInput);
 
     session.prompts.clearShown();
     session.import("KXYZ K/ABC");
