@@ -60,7 +60,6 @@ void ConverterWindow::importArinc(const QString& file, const std::vector<std::st
     Command3->setEnabled(false);
     Label6->clear();
     List1->clear();
-    Label3->setText("Progress:");
     Label4->setText("Current file: " + QFileInfo(file).fileName());
     ProgressBar1->setRange(0, 1000);
     ProgressBar1->setValue(0);
