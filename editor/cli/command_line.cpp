@@ -21,6 +21,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.help = true;
         } else if (argument == "--fix-line-ends") {
             line.fixLineEnds = true;
+        } else if (argument == "--replace") {
+            line.replace = true;
+        } else if (argument == "--no-transitions") {
+            line.noTransitions = true;
         } else if (argument == "--folder") {
             if (i + 1 == arguments.size()) {
                 parsed.problem = "--folder needs a folder";

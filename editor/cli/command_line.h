@@ -1,5 +1,6 @@
 // The command line of vantrel-cli: the command, its arguments and the options, which may stand
-// anywhere: --folder DIR (or --folder=DIR), --help (or -h), --fix-line-ends, and "--" after which
+// anywhere: --folder DIR (or --folder=DIR), --help (or -h), --fix-line-ends, --replace,
+// --no-transitions, and "--" after which
 // every argument is an argument. Other arguments that begin with "--" are unknown options; a
 // single "-" does not start an option, so negative numbers are arguments.
 #pragma once
@@ -16,6 +17,8 @@ struct CommandLine {
     std::optional<std::string> folder;
     bool help = false;
     bool fixLineEnds = false;
+    bool replace = false;
+    bool noTransitions = false;
 };
 
 struct ParsedCommandLine {

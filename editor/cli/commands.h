@@ -10,6 +10,7 @@ namespace vantrel::cli {
 
 int RunConvert(const CommandLine& line, const std::filesystem::path& programFolder);
 int RunCheck(const CommandLine& line, const std::filesystem::path& programFolder);
+int RunImport(const CommandLine& line, const std::filesystem::path& programFolder);
 int RunFind(const CommandLine& line, const std::filesystem::path& programFolder);
 int RunPbd(const CommandLine& line);
 

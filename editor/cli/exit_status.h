@@ -4,7 +4,7 @@
 namespace vantrel::cli {
 
 inline constexpr int kSuccess = 0;
-// Something was found wrong (check), skipped (convert) or not found (find).
+// Something was found wrong (check), skipped (convert, import) or not found (find).
 inline constexpr int kFindings = 1;
 // A file or a value could not be used: a search error, an unreadable file, a point that cannot
 // be computed.

@@ -35,6 +35,12 @@ int main(int argc, char** argv) {
     if (line.fixLineEnds && line.command != "check") {
         return WrongUsage(line.command, "--fix-line-ends belongs to the check command");
     }
+    for (const auto& [given, option] : {std::pair{line.replace, "--replace"},
+                                        std::pair{line.noTransitions, "--no-transitions"}}) {
+        if (given && line.command != "import") {
+            return WrongUsage(line.command, std::string(option) + " belongs to the import command");
+        }
+    }
     if (line.command == "pbd") {
         return RunPbd(line);
     }
@@ -52,6 +58,9 @@ int main(int argc, char** argv) {
     }
     if (line.command == "check") {
         return RunCheck(line, folder);
+    }
+    if (line.command == "import") {
+        return RunImport(line, folder);
     }
     return RunFind(line, folder);
 }

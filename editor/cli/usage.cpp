@@ -14,7 +14,8 @@ struct CommandHelp {
 };
 
 constexpr std::string_view kProgramUsage =
-    "usage: vantrel-cli [--folder DIR] convert|check|find|pbd ... (vantrel-cli --help tells more)";
+    "usage: vantrel-cli [--folder DIR] convert|check|import|find|pbd ... (vantrel-cli --help tells "
+    "more)";
 
 constexpr std::string_view kProgramHelp =
     R"(The command-line companion of the Vantrel editor: it converts, checks and searches the
@@ -22,6 +23,8 @@ files of a program folder with the editor's own code.
 
   vantrel-cli convert [NAME...]                 FSNavigator SID/STAR files into procedure files
   vantrel-cli check [--fix-line-ends] [AIRPORT...]  procedure files that vasFMC would misread
+  vantrel-cli import [--replace] [--no-transitions] FILE [AIRPORT...]
+                                                ARINC 424 SIDs and STARs into procedure files
   vantrel-cli find IDENT                        a waypoint in the navigation data
   vantrel-cli pbd LAT LON TRACK DIST [NAME]     the point at a track and distance from another
 
@@ -56,6 +59,24 @@ same entry, and airport codes that cannot safely name a file.
 Exit status: 0 no finding, 1 findings, 2 a file could not be read or repaired, or a named
 airport has no procedure file.
 Example: vantrel-cli check --fix-line-ends EGLL LHBP
+)"},
+    {"import",
+     "usage: vantrel-cli import [--folder DIR] [--replace] [--no-transitions] FILE [AIRPORT...]",
+     R"(Imports the airport SIDs and STARs of an ARINC 424 file, such as the FAA's CIFP
+(FAACIFP18), into the sid and star folders of the program folder: every airport of the file
+that has SIDs or STARs, or the airports named. A SID gives one procedure per runway transition
+(RW04B: each parallel runway 04L, 04C, 04R that the file's runway records hold), a STAR the
+common route followed by each runway transition; without runway transitions the runway is ALL.
+Enroute transitions give further procedures named IDENT.TRANSITION. Each airport's files are
+written whole; an airport that has procedure files already is skipped. FILE is only read.
+
+--replace         replace the procedure files of airports that have them
+--no-transitions  leave the enroute transitions out
+Prints how many airports and procedures were written, the airports skipped because they have
+files, and the procedures skipped with the first reasons; on a terminal a progress line shows
+how far the run is.
+Exit status: 0 nothing skipped, 1 something was skipped, 2 FILE cannot be read.
+Example: vantrel-cli import --folder ~/vantrel --no-transitions FAACIFP18 KJFK KBOS
 )"},
     {"find", "usage: vantrel-cli find [--folder DIR] IDENT",
      R"(Searches the navigation data of the program folder for a waypoint identifier, as the

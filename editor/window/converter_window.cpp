@@ -1,5 +1,7 @@
 #include "converter_window.h"
 
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -27,8 +29,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
 
 }  // namespace
 
-ConverterWindow::ConverterWindow(std::filesystem::path programFolder, QWidget* launcher)
-    : programFolder_(std::move(programFolder)), launcher_(launcher) {
+ConverterWindow::ConverterWindow(std::filesystem::path programFolder, Prompts& prompts,
+                                 QWidget* launcher)
+    : programFolder_(std::move(programFolder)), prompts_(prompts), launcher_(launcher) {
     setObjectName("frmConvert");
     setWindowTitle("VANTREL");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -58,13 +61,24 @@ ConverterWindow::ConverterWindow(std::filesystem::path programFolder, QWidget* l
     Command2 = new QPushButton("Convert", this);
     Command2->setObjectName("Command2");
     connect(Command2, &QPushButton::clicked, this, &ConverterWindow::Command2_Click);
+    Check1 = new QCheckBox("Import enroute transitions", this);
+    Check1->setObjectName("Check1");
+    Check1->setChecked(true);
+    Command3 = new QPushButton("Import ARINC 424...", this);
+    Command3->setObjectName("Command3");
+    connect(Command3, &QPushButton::clicked, this, &ConverterWindow::Command3_Click);
 
     auto* layout = new QVBoxLayout(this);
     for (QWidget* widget : std::initializer_list<QWidget*>{
              label1, label2, File1, Label3, ProgressBar1, Label4, Label5, Label6, List1}) {
         layout->addWidget(widget);
     }
-    layout->addWidget(Command2, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Check1);
+    buttons->addStretch();
+    buttons->addWidget(Command3);
+    buttons->addWidget(Command2);
+    layout->addLayout(buttons);
     resize(520, 520);
     Form_Load();
 }
@@ -88,6 +102,7 @@ std::vector<std::string> ConverterWindow::listProgramFolder() {
 void ConverterWindow::Command2_Click() {
     running_ = true;
     Command2->setEnabled(false);
+    Command3->setEnabled(false);
     Label6->clear();
     List1->clear();
     // Files copied into the folder while the window was open are converted too.
@@ -120,6 +135,7 @@ void ConverterWindow::Command2_Click() {
     Label3->setText("COMPLETED!");
     showReport(report);
     Command2->setEnabled(true);
+    Command3->setEnabled(true);
     running_ = false;
 }
 

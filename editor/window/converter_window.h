@@ -1,7 +1,7 @@
 // frmConvert: the converter window, opened from the launcher. It lists the files of the program
 // folder and converts every FSNavigator SID/STAR file among them (names containing ".ss") into
-// the sid and star folders in one run, showing its progress. It hides the launcher while it is
-// open and shows it again when it closes.
+// the sid and star folders in one run, showing its progress; it also imports the SIDs and STARs
+// of an ARINC 424 file. It hides the launcher while it is open and shows it again when it closes.
 #pragma once
 
 #include <QPointer>
@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "prompts.h"
+
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -22,10 +25,15 @@ struct ConversionReport;
 class ConverterWindow : public QWidget {
     Q_OBJECT
   public:
-    ConverterWindow(std::filesystem::path programFolder, QWidget* launcher);
+    ConverterWindow(std::filesystem::path programFolder, Prompts& prompts, QWidget* launcher);
 
     void Form_Load();
     void Command2_Click();
+    // Import ARINC 424...: asks for the file and the airport codes, then imports.
+    void Command3_Click();
+
+    // The longest time between two processed event batches during the last import.
+    qint64 importLongestGapMs() const { return importLongestGapMs_; }
 
   protected:
     // Shows the launcher again; a close request during a run is refused, as the run still uses
@@ -36,10 +44,13 @@ class ConverterWindow : public QWidget {
     // Lists the program folder's files in File1 and returns their names.
     std::vector<std::string> listProgramFolder();
     void showReport(const ConversionReport& report);
+    void importArinc(const QString& file, const std::vector<std::string>& airports);
 
     std::filesystem::path programFolder_;
+    Prompts& prompts_;
     QPointer<QWidget> launcher_;
     bool running_ = false;
+    qint64 importLongestGapMs_ = 0;
 
     QLabel* Label3;
     QLabel* Label4;
@@ -49,6 +60,8 @@ class ConverterWindow : public QWidget {
     QListWidget* File1;
     QListWidget* List1;
     QPushButton* Command2;
+    QCheckBox* Check1;  // import the enroute transitions too
+    QPushButton* Command3;
 };
 
 }  // namespace vantrel

@@ -114,7 +114,7 @@ void LauncherWindow::Command2_Click() {
         converter_->raise();
         return;
     }
-    converter_ = new ConverterWindow(context_.programFolder, this);
+    converter_ = new ConverterWindow(context_.programFolder, context_.prompts, this);
     converter_->show();
 }
 

@@ -24,6 +24,10 @@ class Prompts {
     // `filter` is the chooser's file type filter ("PNG picture (*.png)").
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
                                  const QString& filter) = 0;
+    // The existing file chosen to open, the chooser starting in `folder`; Cancel gives an empty
+    // text. `filter` is the chooser's file type filter.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
 };
 
 }  // namespace vantrel

@@ -55,4 +55,9 @@ QString QtPrompts::saveFileName(QWidget* parent, const QString& title, const QSt
     return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
+QString QtPrompts::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
 }  // namespace vantrel

@@ -13,6 +13,8 @@ class QtPrompts : public Prompts {
                   const QString& defaultText) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
                          const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override;
 };
 
 }  // namespace vantrel

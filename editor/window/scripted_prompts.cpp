@@ -40,4 +40,11 @@ QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QStr
     return NextAnswer(saveFileAnswers_);
 }
 
+QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QString& folder,
+                                      const QString& filter) {
+    shown_.push_back(
+        {false, filter, title, PromptButtons::OkCancel, PromptIcon::None, folder, false, true});
+    return NextAnswer(openFileAnswers_);
+}
+
 }  // namespace vantrel

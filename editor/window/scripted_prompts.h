@@ -16,8 +16,9 @@ struct ShownPrompt {
     QString title;
     PromptButtons buttons = PromptButtons::Ok;
     PromptIcon icon = PromptIcon::None;
-    QString defaultText;  // also the file name the chooser suggests
+    QString defaultText;  // also the file name or folder the chooser starts with
     bool isSaveFile = false;
+    bool isOpenFile = false;
 };
 
 class ScriptedPrompts : public Prompts {
@@ -25,6 +26,7 @@ class ScriptedPrompts : public Prompts {
     void answerMessage(PromptAnswer answer) { messageAnswers_.push_back(answer); }
     void answerInput(const QString& text) { inputAnswers_.push_back(text); }
     void answerSaveFile(const QString& fileName) { saveFileAnswers_.push_back(fileName); }
+    void answerOpenFile(const QString& fileName) { openFileAnswers_.push_back(fileName); }
 
     // Without a scripted answer a message box gets OK when that is its only button and the
     // refusing button (Cancel, No) otherwise; an input box and a file chooser get an empty text.
@@ -34,6 +36,8 @@ class ScriptedPrompts : public Prompts {
                   const QString& defaultText) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
                          const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override;
 
     const std::vector<ShownPrompt>& shown() const { return shown_; }
     void clearShown() { shown_.clear(); }
@@ -42,6 +46,7 @@ class ScriptedPrompts : public Prompts {
     std::deque<PromptAnswer> messageAnswers_;
     std::deque<QString> inputAnswers_;
     std::deque<QString> saveFileAnswers_;
+    std::deque<QString> openFileAnswers_;
     std::vector<ShownPrompt> shown_;
 };
 

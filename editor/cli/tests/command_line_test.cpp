@@ -14,9 +14,9 @@ TEST(CliCommandLine, WrongUsageGivesOneLineAndStatus64) {
         std::vector<std::string> arguments;
         const char* usage;  // the usage line the message ends with
     } cases[] = {
-        {{}, "usage: vantrel-cli [--folder DIR] convert|check|find|pbd"},
-        {{"frobnicate"}, "usage: vantrel-cli [--folder DIR] convert|check|find|pbd"},
-        {{"--folder"}, "usage: vantrel-cli [--folder DIR] convert|check|find|pbd"},
+        {{}, "usage: vantrel-cli [--folder DIR] convert|check|import|find|pbd"},
+        {{"frobnicate"}, "usage: vantrel-cli [--folder DIR] convert|check|import|find|pbd"},
+        {{"--folder"}, "usage: vantrel-cli [--folder DIR] convert|check|import|find|pbd"},
         {{"find"}, "usage: vantrel-cli find [--folder DIR] IDENT"},
         {{"find", "ABC", "DEF"}, "usage: vantrel-cli find [--folder DIR] IDENT"},
         {{"find", "--fix-line-ends", "ABC"}, "usage: vantrel-cli find [--folder DIR] IDENT"},
@@ -24,6 +24,12 @@ TEST(CliCommandLine, WrongUsageGivesOneLineAndStatus64) {
         {{"convert", "../EDDF.ssa"}, "usage: vantrel-cli convert [--folder DIR] [NAME...]"},
         {{"check", "../EGLL"}, "usage: vantrel-cli check [--folder DIR] [--fix-line-ends]"},
         {{"check", ""}, "usage: vantrel-cli check [--folder DIR] [--fix-line-ends]"},
+        {{"check", "--replace"}, "usage: vantrel-cli check [--folder DIR] [--fix-line-ends]"},
+        {{"import"}, "usage: vantrel-cli import [--folder DIR] [--replace] [--no-transitions]"},
+        {{"import", "--no-transitions"}, "usage: vantrel-cli import [--folder DIR] [--replace]"},
+        {{"import", "FAACIFP18", "../KJFK"}, "usage: vantrel-cli import [--folder DIR]"},
+        {{"import", "FAACIFP18", ""}, "usage: vantrel-cli import [--folder DIR]"},
+        {{"import", "--fix-line-ends", "F"}, "usage: vantrel-cli import [--folder DIR]"},
         {{"pbd", "47000000", "19000000", "90"}, "usage: vantrel-cli pbd LAT LON TRACK DIST"},
         {{"pbd", "1", "2", "3", "4", "A", "B"}, "usage: vantrel-cli pbd LAT LON TRACK DIST"},
         {{"pbd", "1", "2", "3", "4", "A|B"}, "usage: vantrel-cli pbd LAT LON TRACK DIST"},
@@ -40,7 +46,7 @@ TEST(CliCommandLine, WrongUsageGivesOneLineAndStatus64) {
 }
 
 TEST(CliCommandLine, HelpDescribesEachCommand) {
-    for (const std::string command : {"convert", "check", "find", "pbd"}) {
+    for (const std::string command : {"convert", "check", "import", "find", "pbd"}) {
         SCOPED_TRACE(command);
         for (const char* help : {"--help", "-h"}) {
             const CliRun run = RunCli({command, help});
@@ -52,7 +58,7 @@ TEST(CliCommandLine, HelpDescribesEachCommand) {
     }
     const CliRun program = RunCli({"--help"});
     EXPECT_EQ(program.status, 0);
-    for (const char* command : {"convert", "check", "find", "pbd"}) {
+    for (const char* command : {"convert", "check", "import", "find", "pbd"}) {
         EXPECT_NE(program.out.find(std::string("vantrel-cli ") + command), std::string::npos);
     }
 }
