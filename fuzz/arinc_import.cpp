@@ -34,11 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         const std::filesystem::path relative = entry.path().lexically_relative(folder);
         const std::string top = relative.begin()->string();
-        const bool expected =
-            relative == "FAACIFP18" || ((top == "sid" || top == "star") &&
-                                        (entry.is_directory() ? relative == top
-                                                              : relative.parent_path() == top &&
-                                                                    relative.extension() == ".txt"));
+        const bool expected = relative == "FAACIFP18" ||
+                              ((top == "sid" || top == "star") &&
+                               (entry.is_directory() ? relative == top
+                                                     : relative.parent_path() == top &&
+                                                           relative.extension() == ".txt"));
         Check(expected, "the import writes only procedure files in sid and star");
         if (entry.is_regular_file() && relative != "FAACIFP18") {
             Check(CheckProcedureText(ReadBytes(entry.path())).empty(),

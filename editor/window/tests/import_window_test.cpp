@@ -16,6 +16,7 @@
 #include "launcher_window.h"
 #include "scripted_prompts.h"
 #include "temp_folder.h"
+#include "user_input.h"
 
 using namespace vantrel;
 using vantrel::testing::AirportFix;
@@ -53,7 +54,7 @@ struct Session {
         input = QString::fromStdString(folder.write("FAACIFP18", kFile).string());
         launcher = std::make_unique<LauncherWindow>(context);
         launcher->show();
-        launcher->Command2_Click();
+        vantrel::testing::ClickButton(launcher.get(), "Command2");
         window = launcher->converter();
     }
     ~Session() { delete window; }
