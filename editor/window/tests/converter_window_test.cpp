@@ -8,12 +8,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "converter_window.h"
+#include "converter_session.h"
 #include "editor_window.h"
-#include "launcher_window.h"
-#include "scripted_prompts.h"
-#include "temp_folder.h"
-#include "user_input.h"
 
 using namespace vantrel;
 using namespace vantrel::testing;
@@ -27,42 +23,7 @@ const char* const kEddf =
     "[Star001]\r\nN=ROLIS 1B\r\n01=W:ROLIS:50.401944:7.700833:11000:0\r\n"
     "02=R:25R:50.037778:8.586944:0:0\r\n\r\n[EOF]\r\n";
 
-// A launcher on a program folder of its own holding `files`, with the converter opened.
-struct Session {
-    testing::TempFolder folder;
-    ScriptedPrompts prompts;
-    AppContext context{folder.path(), prompts};
-    std::unique_ptr<LauncherWindow> launcher;
-    QPointer<ConverterWindow> window;
-
-    explicit Session(const std::vector<std::pair<std::string, std::string>>& files) {
-        for (const auto& [name, bytes] : files) {
-            folder.write(name, bytes);
-        }
-        launcher = std::make_unique<LauncherWindow>(context);
-        launcher->show();
-        ClickButton(launcher.get(), "Command2");
-        window = launcher->converter();
-    }
-    ~Session() { delete window; }
-
-    template <typename T>
-    T* child(const char* name) const {
-        T* found = window->findChild<T*>(name);
-        if (!found) {
-            qFatal("no child %s", name);
-        }
-        return found;
-    }
-    QString text(const char* label) const { return child<QLabel>(label)->text(); }
-    QStringList items(const char* list) const {
-        QStringList texts;
-        for (int i = 0; i < child<QListWidget>(list)->count(); ++i) {
-            texts << child<QListWidget>(list)->item(i)->text();
-        }
-        return texts;
-    }
-};
+using Session = ConverterSession;
 
 }  // namespace
 

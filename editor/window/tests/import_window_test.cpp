@@ -12,11 +12,7 @@
 #include <memory>
 
 #include "arinc_fixture.h"
-#include "converter_window.h"
-#include "launcher_window.h"
-#include "scripted_prompts.h"
-#include "temp_folder.h"
-#include "user_input.h"
+#include "converter_session.h"
 
 using namespace vantrel;
 using vantrel::testing::AirportFix;
@@ -41,33 +37,12 @@ const std::string kDeezBravo = "P|DEEZ1.BRAVO|13| |0|0|\r\n" + kAlpha + kBravo +
 const std::string kAbc = "P|ABC2|ALL| |0|0|\r\n" + kBravo + "\r\n\r\n";
 const QString kTitle = "Import ARINC 424";
 
-// A launcher on a program folder of its own holding the ARINC 424 file, with the converter open.
-struct Session {
-    vantrel::testing::TempFolder folder;
-    ScriptedPrompts prompts;
-    AppContext context{folder.path(), prompts};
-    std::unique_ptr<LauncherWindow> launcher;
-    QPointer<ConverterWindow> window;
-    QString input;
+// The converter open on a program folder of its own holding the ARINC 424 file.
+struct Session : vantrel::testing::ConverterSession {
+    QString input = QString::fromStdString((folder.path() / "FAACIFP18").string());
 
-    Session() {
-        input = QString::fromStdString(folder.write("FAACIFP18", kFile).string());
-        launcher = std::make_unique<LauncherWindow>(context);
-        launcher->show();
-        vantrel::testing::ClickButton(launcher.get(), "Command2");
-        window = launcher->converter();
-    }
-    ~Session() { delete window; }
+    Session() : ConverterSession({{"FAACIFP18", kFile}}) {}
 
-    template <typename T>
-    T* child(const char* name) const {
-        T* found = window->findChild<T*>(name);
-        if (!found) {
-            qFatal("no child %s", name);
-        }
-        return found;
-    }
-    QString text(const char* label) const { return child<QLabel>(label)->text(); }
     QStringList report() const {
         QStringList lines{text("Label6")};
         auto* list = child<QListWidget>("List1");
