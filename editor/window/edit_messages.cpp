@@ -1,5 +1,7 @@
 #include "edit_messages.h"
 
+#include <QDir>
+
 #include "procedure_file.h"
 #include "text_codec.h"
 
@@ -56,7 +58,7 @@ std::optional<QString> RecordFieldProblem(std::initializer_list<QString> texts, 
 }
 
 QString FileText(const std::filesystem::path& programFolder, const std::filesystem::path& file) {
-    return ToQt(file.lexically_relative(programFolder).generic_string());
+    return QDir::fromNativeSeparators(FromPath(file.lexically_relative(programFolder)));
 }
 
 QString NotWrittenText(RewriteStatus status, const std::filesystem::path& programFolder,

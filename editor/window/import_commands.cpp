@@ -24,8 +24,8 @@ const QString kImportTitle = "Import ARINC 424";
 }  // namespace
 
 void ConverterWindow::Command3_Click() {
-    const QString file = prompts_.openFileName(this, kImportTitle, ToQt(programFolder_.string()),
-                                               "ARINC 424 files (*)");
+    const QString file =
+        prompts_.openFileName(this, kImportTitle, FromPath(programFolder_), "ARINC 424 files (*)");
     if (file.isEmpty()) {
         return;
     }

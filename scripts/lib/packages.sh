@@ -1,13 +1,16 @@
 # The packages: the editor's .deb and .tar.gz made by CPack in the native build, the gauge
-# modules' .zip made by CPack in the 32-bit Windows build (build-win32), and the checks of all
-# three. Sourced after common.sh and windows_tier.sh; defines PACKAGE_TOOLS, make_packages and
-# check_packages.
+# modules' .zip made by CPack in the 32-bit Windows build (build-win32), the Windows editor's .zip
+# made by CPack in the 64-bit Windows build (build-win64) when that build has the editor, and the
+# checks of all of them. Sourced after common.sh and windows_tier.sh; defines PACKAGE_TOOLS,
+# make_packages and check_packages.
 
 # dpkg-shlibdeps (dpkg-dev) gives the .deb the library packages that Vantrel needs.
 PACKAGE_TOOLS=(dpkg-dev)
 
 # Seconds an offscreen Vantrel runs before it is stopped; still running then counts as started.
+# Under wine a program takes longer to start.
 PACKAGE_START_SECONDS=3
+PACKAGE_WINE_START_SECONDS=15
 
 # package_with_cpack BUILD DIST: runs CPack in BUILD and moves the packages it made into DIST.
 package_with_cpack() {
@@ -25,7 +28,8 @@ make_packages() {
     local dist=$1
     mkdir -p "$dist"
     rm -f "$dist"/vantrel_*.deb "$dist"/vantrel-*.tar.gz "$dist"/vantrel-*.zip
-    package_with_cpack "$BUILD" "$dist" && package_with_cpack "$ROOT/build-win32" "$dist"
+    package_with_cpack "$BUILD" "$dist" && package_with_cpack "$ROOT/build-win32" "$dist" &&
+        if windows_editor_built; then package_with_cpack "$ROOT/build-win64" "$dist"; fi
 }
 
 # only_file PATTERN: the one file that matches the glob PATTERN; fails unless there is exactly one.
@@ -134,12 +138,70 @@ check_gauge_zip() {
     done
 }
 
-# check_packages DIST: checks the three packages in DIST; prints what passed or failed.
+# loaded_dlls LOG: the Windows paths of the DLLs that wine's loaddll channel logged as loaded.
+loaded_dlls() {
+    sed -n 's/.*Loaded L"\([^"]*\)".*/\1/p' "$1" | sed 's/\\\\/\\/g'
+}
+
+# What the Windows editor's zip holds in its one folder.
+WINDOWS_ZIP_FILES=(
+    Vantrel.exe vantrel-cli.exe README.txt sid star
+    Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll
+    platforms platforms/qwindows.dll platforms/qoffscreen.dll platforms/qminimal.dll
+    styles styles/qwindowsvistastyle.dll
+)
+
+# check_windows_zip ZIP SCRATCH: the Windows editor's zip holds exactly WINDOWS_ZIP_FILES in one
+# folder. Unzipped under SCRATCH, with the demo files added, and under wine with nothing but the
+# folder to load from: vantrel-cli.exe checks the folder's procedures, and Vantrel.exe starts
+# offscreen, with the Qt DLLs and the offscreen platform loaded from the folder.
+check_windows_zip() {
+    local zip=$1 top listed expected folder status=0 loaded
+    top=$(basename "$zip" .zip)
+    listed=$(cmake -E tar tf "$zip" | sed 's:/$::' | sort)
+    expected=$(printf "$top/%s\n" "${WINDOWS_ZIP_FILES[@]}" | sort)
+    if [ "$listed" != "$expected" ]; then
+        say "$(basename "$zip") holds: $(tr '\n' ' ' <<<"$listed")"
+        say "expected: $(tr '\n' ' ' <<<"$expected")"
+        return 1
+    fi
+    (cd "$2" && cmake -E tar xf "$zip") || return 1
+    folder=$2/$top
+    cp -R "$ROOT/demo/." "$folder/"
+    wine_start || {
+        say "$(basename "$zip"): the wine prefix could not be created"
+        return 1
+    }
+    if ! (cd "$folder" && timeout 60 wine ./vantrel-cli.exe check </dev/null >&2); then
+        say "$(basename "$zip"): vantrel-cli.exe check did not pass on the demo folder"
+        status=1
+    fi
+    local log=$2/loaddll.log run=0 dll windows_folder
+    # Wine hands a Windows program no QT_ variable, but WINEQT_ ones as QT_ ones.
+    (cd "$folder" && WINEDEBUG=+loaddll WINEQT_QPA_PLATFORM=offscreen \
+        timeout "$PACKAGE_WINE_START_SECONDS" wine ./Vantrel.exe </dev/null >/dev/null 2>"$log") ||
+        run=$?
+    if [ $run -ne 124 ]; then
+        say "$(basename "$zip"): Vantrel.exe did not start (exit status $run)"
+        status=1
+    fi
+    windows_folder=$(winepath -w "$folder")
+    for dll in Qt6Widgets.dll 'platforms\qoffscreen.dll'; do
+        if ! loaded_dlls "$log" | grep -qixF "$windows_folder\\$dll"; then
+            say "$(basename "$zip"): Vantrel.exe did not load $dll from its folder"
+            status=1
+        fi
+    done
+    wine_stop
+    return $status
+}
+
+# check_packages DIST: checks the packages in DIST; prints what passed or failed.
 check_packages() {
-    local dist scratch deb tarball zip status=0
+    local dist scratch deb tarball zip editor_zip= status=0
     dist=$(cd "$1" && pwd) || return 1
     scratch=$(mktemp -d /tmp/vantrel-packages.XXXXXX)
-    mkdir "$scratch/deb" "$scratch/zip"
+    mkdir "$scratch/deb" "$scratch/zip" "$scratch/editor-zip"
     if deb=$(only_file "$dist/vantrel_*.deb") && tarball=$(only_file "$dist/vantrel-*.tar.gz") &&
         zip=$(only_file "$dist/vantrel-gauges-*-win32.zip"); then
         check_deb "$deb" "$scratch/deb" || status=1
@@ -148,11 +210,25 @@ check_packages() {
     else
         status=1
     fi
+    if windows_editor_built; then
+        if editor_zip=$(only_file "$dist/vantrel-[0-9]*-win64.zip"); then
+            check_windows_zip "$editor_zip" "$scratch/editor-zip" || status=1
+        else
+            status=1
+        fi
+    fi
     rm -rf "$scratch"
     if [ $status -eq 0 ]; then
         say "Packages passed: $(basename "$deb") unpacks, and its Vantrel and launcher script" \
             "start; $(basename "$tarball") holds the same program folder;" \
             "$(basename "$zip") holds exactly the 32-bit gauge DLLs, their INI files and README.txt"
+        if [ -n "$editor_zip" ]; then
+            say "Windows package passed: $(basename "$editor_zip") holds the program folder;" \
+                "unzipped, its vantrel-cli.exe checks the demo files and its Vantrel.exe starts" \
+                "under wine with the DLLs and plugins of the folder"
+        else
+            say "Windows package SKIPPED: the Windows editor was not built"
+        fi
     else
         say "Packages FAILED"
     fi

@@ -103,26 +103,33 @@ void NavigationTest::equalEntriesReachTheirOwnBlocks() {
 
 void NavigationTest::quickSearchSelectsTheFirstMatchingAirport() {
     Session session;
+    // Codes that differ by case only are two airports where file names are told apart by case;
+    // Windows' file systems hold one file for both.
+#ifdef _WIN32
+    const QStringList codes{"EGLL", "LHBP", "LFPG"};
+#else
     session.folder.write("sid/egll.txt", "\r\n");
+    const QStringList codes{"EGLL", "egll", "LHBP", "LFPG"};
+#endif
     EditorWindow* editor = session.open();
     auto* airports = Child<QListWidget>(editor, "List1");
     auto* search = Child<QLineEdit>(editor, "Text2");
-    QCOMPARE(Texts(airports), (QStringList{"EGLL", "egll", "LHBP", "LFPG"}));
+    QCOMPARE(Texts(airports), codes);
 
     QTest::keyClicks(search, "pg");
-    QCOMPARE(SelectedRow(airports), 3);
+    QCOMPARE(SelectedRow(airports), codes.indexOf("LFPG"));
     QCOMPARE(Texts(Child<QListWidget>(editor, "List3")), (QStringList{"LORNI2W @ 27R"}));
 
     // Typing over the whole text, as after Ctrl+A.
     QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(search, "hb");
-    QCOMPARE(SelectedRow(airports), 2);
+    QCOMPARE(SelectedRow(airports), codes.indexOf("LHBP"));
     QCOMPARE(Child<QListWidget>(editor, "List2")->count(), 2);
 
     // Nothing contains XYZ: the selection stays.
     QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(search, "xyz");
-    QCOMPARE(SelectedRow(airports), 2);
+    QCOMPARE(SelectedRow(airports), codes.indexOf("LHBP"));
 
     QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(search, Qt::Key_Backspace);
