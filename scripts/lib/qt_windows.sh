@@ -105,6 +105,8 @@ ensure_qt_windows() {
             QT_WINDOWS_PROBLEM="the cache folder $QT_WINDOWS_CACHE could not be made"
             return 1
         }
+    # A failed build's folder stays for its logs until the next attempt.
+    rm -rf "$QT_WINDOWS_CACHE"/build.* "$QT_WINDOWS_PREFIX.partial"
     local work
     work=$(mktemp -d "$QT_WINDOWS_CACHE/build.XXXXXX")
     if ! qt_windows_fetch "$work" "$host_version"; then
@@ -115,7 +117,6 @@ ensure_qt_windows() {
     local source
     source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
     local staged=$QT_WINDOWS_PREFIX.partial
-    rm -rf "$staged"
     say "Qt for Windows: configuring qtbase $QT_WINDOWS_VERSION for x86_64 mingw-w64"
     if ! cmake -S "$source" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw-x86_64.cmake" \
@@ -138,8 +139,11 @@ ensure_qt_windows() {
         QT_WINDOWS_PROBLEM="qtbase could not be installed ($work/install.log)"
         return 1
     fi
-    rm -rf "$QT_WINDOWS_PREFIX"
-    mv "$staged$QT_WINDOWS_PREFIX" "$QT_WINDOWS_PREFIX" && rm -rf "$staged" "$work" &&
-        qt_windows_stamp >"$QT_WINDOWS_PREFIX/.complete"
+    if ! { rm -rf "$QT_WINDOWS_PREFIX" && mv "$staged$QT_WINDOWS_PREFIX" "$QT_WINDOWS_PREFIX" &&
+        qt_windows_stamp >"$QT_WINDOWS_PREFIX/.complete"; }; then
+        QT_WINDOWS_PROBLEM="qtbase could not be moved into $QT_WINDOWS_PREFIX"
+        return 1
+    fi
+    rm -rf "$staged" "$work"
     say "Qt for Windows: installed into $QT_WINDOWS_PREFIX"
 }
