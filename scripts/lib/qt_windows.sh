@@ -45,6 +45,7 @@ qt_windows_complete() {
 qt_windows_sources() {
     local lists=$1 file
     : >"$lists/debian-src.sources"
+    : >"$lists/debian-src.list"
     for file in /etc/apt/sources.list.d/*.sources; do
         [ -f "$file" ] || continue
         grep -q 'debian' "$file" || continue
@@ -52,7 +53,7 @@ qt_windows_sources() {
         printf '\n' >>"$lists/debian-src.sources"
     done
     if [ -f /etc/apt/sources.list ]; then
-        sed -n 's/^deb \(.*debian.*\)/deb-src \1/p' /etc/apt/sources.list >"$lists/debian-src.list"
+        sed -n 's/^deb \(.*debian.*\)/deb-src \1/p' /etc/apt/sources.list >>"$lists/debian-src.list"
     fi
 }
 
@@ -71,7 +72,6 @@ qt_windows_fetch() {
         -o Dir::Cache::Archives="$apt/archives"
         -o APT::Sandbox::User=root
     )
-    [ -f "$apt/debian-src.list" ] || options[1]=Dir::Etc::SourceList=/dev/null
     say "Qt for Windows: fetching the list of Debian's source packages"
     apt_get "${options[@]}" update -q >&2 || return 1
     say "Qt for Windows: fetching and checking the source of qt6-base $version"
