@@ -1,11 +1,11 @@
-// Fuzz target: the ARINC 424 import of one fuzzed file, through the record reader. Input: the
+// Fuzz target: the ARINC 424 import of one fuzzed file, through the line reader. Input: the
 // file's bytes. The reader's lines hold no line end and account for every byte; the import must
 // end, leave its input as it was, and write only procedure files in the sid and star folders that
 // the procedure checks find nothing wrong with.
 #include "arinc_import.h"
 #include "fuzz_support.h"
 #include "procedure_check.h"
-#include "record_reader.h"
+#include "text_lines.h"
 
 using namespace vantrel;
 using namespace vantrel::fuzz;
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::filesystem::path input = folder / "FAACIFP18";
     WriteBytes(input, bytes);
 
-    RecordReader reader(input);
+    LineReader reader(input, LineReader::Ends::AlsoLineFeed);
     std::string_view line;
     std::size_t lineBytes = 0;
     while (reader.next(line)) {

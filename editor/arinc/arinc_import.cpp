@@ -10,7 +10,7 @@
 #include "procedure_file.h"
 #include "procedure_flattening.h"
 #include "record_collector.h"
-#include "record_reader.h"
+#include "text_lines.h"
 #include "whole_file.h"
 
 namespace vantrel {
@@ -44,7 +44,7 @@ bool HasProcedureFile(const std::filesystem::path& programFolder, const std::str
 // Reads the whole file into the collector; false when it cannot be opened or read to its end.
 bool ReadRecords(const std::filesystem::path& file, RecordCollector& collector,
                  const ImportObserver& observer) {
-    RecordReader reader(file);
+    LineReader reader(file, LineReader::Ends::AlsoLineFeed);
     if (!reader.isOpen()) {
         return false;
     }

@@ -2,14 +2,6 @@
 
 namespace vantrel {
 
-bool FirstFieldIs(std::string_view line, std::string_view identifier) {
-    // A field never holds a "|", so an identifier with one matches nothing.
-    if (identifier.find('|') != std::string_view::npos || !line.starts_with(identifier)) {
-        return false;
-    }
-    return line.size() == identifier.size() || line[identifier.size()] == '|';
-}
-
 std::optional<Coordinates> RecordCoordinates(std::string_view line) {
     const std::size_t first = line.find('|');
     if (first == std::string_view::npos) {

@@ -24,8 +24,21 @@ inline constexpr std::size_t kNavaidLatitude = 6;
 inline constexpr std::size_t kNavaidLongitude = 7;
 inline constexpr std::size_t kNavaidCountry = 9;
 
-// True when the line's field 0 is exactly the identifier (case and blanks count).
-bool FirstFieldIs(std::string_view line, std::string_view identifier);
+// True when the line's field 0 is exactly the identifier (case and blanks count). Inline, as a
+// scan of the navigation data asks it of every line.
+inline bool FirstFieldIs(std::string_view line, std::string_view identifier) {
+    const std::size_t size = identifier.size();
+    // Most lines differ in their first byte.
+    if (line.size() < size || (size > 0 && line[0] != identifier[0]) ||
+        line.compare(0, size, identifier) != 0) {
+        return false;
+    }
+    if (line.size() > size && line[size] != '|') {
+        return false;
+    }
+    // A field never holds a "|", so an identifier with one matches nothing.
+    return identifier.find('|') == std::string_view::npos;
+}
 
 struct Coordinates {
     std::string_view latitude;

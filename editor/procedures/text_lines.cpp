@@ -53,22 +53,11 @@ bool LineReader::fill() {
     }
     length_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
     position_ = 0;
+    bytesRead_ += length_;
     if (length_ == 0 && std::ferror(file_)) {
         failed_ = true;
     }
     return length_ > 0;
-}
-
-const char* LineReader::findLineEnd(const char* start, const char* end) const {
-    if (ends_ == Ends::CrOrCrLf) {
-        return static_cast<const char*>(std::memchr(start, '\r', end - start));
-    }
-    for (const char* at = start; at < end; ++at) {
-        if (*at == '\r' || *at == '\n') {
-            return at;
-        }
-    }
-    return nullptr;
 }
 
 bool LineReader::next(std::string& line) {
@@ -78,20 +67,24 @@ bool LineReader::next(std::string& line) {
     return read;
 }
 
-bool LineReader::next(std::string_view& line) {
+bool LineReader::nextAcrossChunks(std::string_view& line) {
     spanning_.clear();
     line = {};
     bool readAnything = false;
     for (;;) {
         if (position_ == length_ && !fill()) {
             line = spanning_;
-            return readAnything && !failed_;
+            if (!readAnything || failed_) {
+                return false;
+            }
+            ++lineNumber_;
+            return true;
         }
         readAnything = true;
         const char* start = buffer_.data() + position_;
         const char* end = buffer_.data() + length_;
         const char* stop = findLineEnd(start, end);
-        if (!stop) {
+        if (stop == end) {
             spanning_.append(start, end);
             position_ = length_;
             continue;
@@ -106,6 +99,7 @@ bool LineReader::next(std::string_view& line) {
             spanning_.append(start, stop);
             if (carriageReturn && position_ == length_ && !fill()) {
                 line = spanning_;
+                ++lineNumber_;
                 return !failed_;
             }
             line = spanning_;
@@ -114,6 +108,7 @@ bool LineReader::next(std::string_view& line) {
         if (carriageReturn && buffer_[position_] == '\n') {
             ++position_;
         }
+        ++lineNumber_;
         return true;
     }
 }

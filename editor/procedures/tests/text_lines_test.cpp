@@ -55,6 +55,7 @@ TEST(LineReader, EndsLinesAtLineFeedsAloneInOtherProgramsFiles) {
         {"a\rb\nc", {"a", "b", "c"}},
         {"a\r\n\nb", {"a", "", "b"}},
         {"a\n\rb", {"a", "", "b"}},
+        {"A\n\nB\r\r\nC", {"A", "", "B", "", "C"}},
         {"\n", {""}},
     };
     TempFolder folder;
@@ -101,6 +102,31 @@ TEST(LineReader, ViewsEveryLineAcrossChunkBoundaries) {
     }
     EXPECT_FALSE(reader.failed());
     EXPECT_EQ(lines, expected);
+}
+
+TEST(LineReader, CountsLinesAndBytesAcrossItsReadChunks) {
+    // Records of 132 columns fill the reader's 64 KiB chunks unevenly, and a CR LF falls apart at
+    // the first chunk's end: the line before it has exactly as many bytes as reach to it.
+    const std::string record(132, 'S');
+    const std::size_t firstPart = 65536 - 1 - 40;
+    std::string bytes = std::string(firstPart, 'X') + "\r\n" + std::string(38, 'Y') + "\r\n";
+    std::vector<std::string> expected = {std::string(firstPart, 'X'), std::string(38, 'Y')};
+    for (int i = 0; i < 1200; ++i) {
+        bytes += record + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
+        expected.push_back(record);
+    }
+    ASSERT_EQ(bytes[65535], '\r');
+    TempFolder folder;
+    LineReader reader(folder.write("FAACIFP18", bytes), LineReader::Ends::AlsoLineFeed);
+    std::vector<std::string> lines;
+    std::string_view line;
+    while (reader.next(line)) {
+        lines.emplace_back(line);
+        ASSERT_EQ(reader.lineNumber(), lines.size());
+    }
+    EXPECT_FALSE(reader.failed());
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(reader.bytesRead(), bytes.size());
 }
 
 TEST(LineReader, MissingFileIsNotOpenAndYieldsNothing) {
