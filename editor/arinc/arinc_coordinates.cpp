@@ -1,6 +1,7 @@
 #include "arinc_coordinates.h"
 
 #include <cstdint>
+#include <iterator>
 
 namespace vantrel {
 namespace {
@@ -34,13 +35,19 @@ std::optional<std::string> Coordinate(std::string_view text, std::size_t degreeD
     }
     // Millionths of a degree: total * 1,000,000 / 360,000 = total * 25 / 9, rounded. A ninth is
     // never a half, so rounding to the nearest leaves no tie.
-    const std::int64_t millionths = (total * 50 + 9) / 18;
-    std::string fraction = std::to_string(millionths % 1000000);
-    fraction.insert(0, 6 - fraction.size(), '0');
+    // Written as degrees and six decimals without the point: the digits of the millionths, at
+    // least seven of them ("0621681" for 0.621681 degrees).
+    std::int64_t millionths = (total * 50 + 9) / 18;
     const bool minus = text[0] == negative && millionths != 0;
+    char reversed[20];
+    std::size_t count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + millionths % 10);
+        millionths /= 10;
+    } while (millionths > 0 || count < 7);
     std::string written(minus ? "-" : "");
-    written += std::to_string(millionths / 1000000);
-    written += fraction;
+    written.append(std::make_reverse_iterator(reversed + count),
+                   std::make_reverse_iterator(reversed));
     return written;
 }
 

@@ -24,10 +24,20 @@ constexpr std::array<std::string_view, 14> kFixLegs = {"IF", "TF", "CF", "DF", "
 constexpr std::array<std::string_view, 9> kLegsWithoutFix = {"CA", "CD", "CI", "CR", "VA",
                                                              "VD", "VI", "VM", "VR"};
 
+// A text of two characters as one number, so that a list of them is searched by comparing
+// numbers.
+constexpr unsigned TwoCharacters(std::string_view text) {
+    return static_cast<unsigned char>(text[0]) << 8 | static_cast<unsigned char>(text[1]);
+}
+
 template <std::size_t N>
 bool OneOf(const std::array<std::string_view, N>& texts, std::string_view text) {
+    if (text.size() != 2) {
+        return false;
+    }
+    const unsigned wanted = TwoCharacters(text);
     for (const std::string_view candidate : texts) {
-        if (candidate == text) {
+        if (TwoCharacters(candidate) == wanted) {
             return true;
         }
     }

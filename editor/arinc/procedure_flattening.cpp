@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_set>
 
 #include "arinc_record.h"
+#include "leg_lines.h"
 
 namespace vantrel {
 namespace {
@@ -11,7 +13,7 @@ namespace {
 // A route's fixes with their places, or why they cannot all be given.
 struct ResolvedRoute {
     const ArincRoute* route = nullptr;
-    std::vector<LegRow> legs;
+    LegLines legs;
     std::string problem;
 };
 
@@ -25,34 +27,27 @@ ResolvedRoute Resolve(const ArincRoute& route, const FixTable& fixes) {
     if (!resolved.problem.empty()) {
         return resolved;
     }
-    std::vector<const ArincLeg*> ordered;
     for (const ArincLeg& leg : route.legs) {
-        ordered.push_back(&leg);
-    }
-    std::stable_sort(ordered.begin(), ordered.end(), [](const ArincLeg* a, const ArincLeg* b) {
-        return a->sequence < b->sequence;
-    });
-    for (const ArincLeg* leg : ordered) {
-        if (!LegGivesFix(leg->pathTerminator) || leg->runwayFix) {
+        if (!LegGivesFix(leg.pathTerminator) || leg.runwayFix) {
             continue;
         }
-        const std::string line = "line " + std::to_string(leg->line) + ": ";
-        if (leg->fix.empty()) {
-            resolved.problem = line + "its " + leg->pathTerminator + " leg names no fix";
+        const auto line = [&leg] { return "line " + std::to_string(leg.line) + ": "; };
+        if (leg.fix.empty()) {
+            resolved.problem = line() + "its " + leg.pathTerminator + " leg names no fix";
             return resolved;
         }
-        const FixPlace* place = fixes.find(leg->fixKey);
+        const FixPlace* place = fixes.find(leg.fixKey);
         if (!place) {
-            resolved.problem = line + "no record gives the place of fix " + leg->fix + " (" +
-                               FixRecordName(leg->fixKey) + ")";
+            resolved.problem = line() + "no record gives the place of fix " + leg.fix + " (" +
+                               FixRecordName(leg.fixKey) + ")";
             return resolved;
         }
         if (!place->problem.empty()) {
-            resolved.problem = line + "the record of fix " + leg->fix + " on line " +
+            resolved.problem = line() + "the record of fix " + leg.fix + " on line " +
                                std::to_string(place->line) + " cannot be read: " + place->problem;
             return resolved;
         }
-        resolved.legs.push_back({leg->fix, place->latitude, place->longitude});
+        resolved.legs.add({leg.fix, place->latitude, place->longitude});
     }
     return resolved;
 }
@@ -123,7 +118,7 @@ class AirportFlattener {
                     if (common.problem.empty()) {
                         common.problem = one.problem;
                     }
-                    common.legs.insert(common.legs.end(), one.legs.begin(), one.legs.end());
+                    common.legs.append(one.legs);
                     break;
             }
         }
@@ -172,7 +167,8 @@ class AirportFlattener {
     FlattenedAirport result;
 
   private:
-    using Parts = std::vector<const ResolvedRoute*>;
+    // The routes whose fixes make up one procedure, in flying order; null for a route it lacks.
+    using Parts = std::initializer_list<const ResolvedRoute*>;
 
     void emit(const ArincProcedure& procedure, const std::string& name, const Runway& runway,
               const Parts& parts) {
@@ -184,23 +180,17 @@ class AirportFlattener {
                 problem = part->problem;
             }
         }
-        std::vector<LegRow> legs;
+        LegLines& legs = legs_;
+        legs.clear();
         for (const ResolvedRoute* part : parts) {
-            if (!part) {
-                continue;
-            }
-            for (const LegRow& leg : part->legs) {
-                // The same fix twice in a row, where one route ends and the next begins, or
-                // a hold at the fix just reached, is one leg.
-                if (legs.empty() || !(legs.back() == leg)) {
-                    legs.push_back(leg);
-                }
+            if (part) {
+                legs.append(part->legs);
             }
         }
         if (problem.empty() && legs.empty()) {
             return;  // vasFMC drops procedures without legs
         }
-        std::set<std::string>& entries = sid ? sidEntries_ : starEntries_;
+        std::unordered_set<std::string>& entries = sid ? sidEntries_ : starEntries_;
         if (problem.empty() && entries.contains(entry)) {
             problem = "a procedure with the same name and runway comes before it";
         }
@@ -212,15 +202,14 @@ class AirportFlattener {
         entries.insert(entry);
         ConvertedProcedures& target = sid ? result.sids : result.stars;
         target.addHeader(name, runway.designator);
-        for (const LegRow& leg : legs) {
-            target.addLeg(leg);
-        }
+        target.addLegLines(legs.text());
         target.endProcedure();
     }
 
     const AirportRecords& airport_;
     const FixTable& fixes_;
-    std::set<std::string> sidEntries_, starEntries_;
+    std::unordered_set<std::string> sidEntries_, starEntries_;
+    LegLines legs_;  // the legs of the procedure being emitted
 };
 
 }  // namespace

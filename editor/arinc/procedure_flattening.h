@@ -31,9 +31,9 @@ enum class RouteRole { Runway, Common, Enroute };
 struct ArincRoute {
     RouteRole role = RouteRole::Common;
     char routeType = ' ';
-    std::string transition;  // "RW04L", "CANDR", or empty
-    std::vector<ArincLeg> legs;
-    std::string problem;  // why the route cannot be used, with the line; empty when it can
+    std::string transition;      // "RW04L", "CANDR", or empty
+    std::vector<ArincLeg> legs;  // by sequence number, in the order of the file where equal
+    std::string problem;         // why the route cannot be used, with the line; empty when it can
 };
 
 struct ArincProcedure {

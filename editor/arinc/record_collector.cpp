@@ -1,5 +1,7 @@
 #include "record_collector.h"
 
+#include <iterator>
+
 #include "arinc_coordinates.h"
 #include "arinc_record.h"
 
@@ -30,11 +32,15 @@ void RecordCollector::addLine(std::string_view line, std::size_t lineNumber) {
 ArincRoute& RecordCollector::route(ProcedureKind kind, std::string_view airport,
                                    std::string_view identifier, char routeType,
                                    std::string_view transition, RouteRole role) {
-    const auto [found, added] = index_.try_emplace(std::string(airport), airports_.size());
-    if (added) {
-        airports_.push_back({std::string(airport), {}});
+    // The records of an airport stand together too, so the last one is most often the one.
+    if (airports_.empty() || airports_[lastAirport_].code != airport) {
+        const auto [found, added] = index_.try_emplace(std::string(airport), airports_.size());
+        if (added) {
+            airports_.push_back({std::string(airport), {}});
+        }
+        lastAirport_ = found->second;
     }
-    std::vector<ArincProcedure>& procedures = airports_[found->second].procedures;
+    std::vector<ArincProcedure>& procedures = airports_[lastAirport_].procedures;
     // The records of a procedure stand together, so the search from the back ends at once.
     auto procedure = procedures.rbegin();
     while (procedure != procedures.rend() &&
@@ -101,7 +107,13 @@ void RecordCollector::addProcedureRecord(ProcedureKind kind, std::string_view li
             leg.fix = record.fix;
             leg.fixKey = FixKey(record.fixSection, record.fixRegion, record.fix, airport);
         }
-        route.legs.push_back(std::move(leg));
+        // Records nearly always come in the order of their sequence numbers; one that does not
+        // goes after the legs that number before or equal to it.
+        auto at = route.legs.end();
+        while (at != route.legs.begin() && std::prev(at)->sequence > leg.sequence) {
+            --at;
+        }
+        route.legs.insert(at, std::move(leg));
     }
 }
 

@@ -46,6 +46,7 @@ class RecordCollector {
     std::set<std::string> wanted_;
     std::vector<AirportRecords> airports_;
     std::unordered_map<std::string, std::size_t> index_;
+    std::size_t lastAirport_ = 0;  // the airport of the last procedure record
     FixTable fixes_;
     std::vector<std::string> unattributed_;
 };

@@ -6,23 +6,19 @@
 
 namespace vantrel {
 
-void ConvertedProcedures::addLine(std::string_view line) {
-    text_ += line;
-    text_ += "\r\n";
-}
-
 void ConvertedProcedures::addHeader(std::string_view name, std::string_view runway) {
-    addLine(HeaderRecord(name, runway));
+    AppendHeaderRecord(text_, name, runway);
+    text_ += "\r\n";
     ++procedures_;
 }
 
 void ConvertedProcedures::addLeg(const LegRow& leg) {
-    addLine(LegRecord(leg));
+    AppendLegRecord(text_, leg);
+    text_ += "\r\n";
 }
 
 void ConvertedProcedures::endProcedure() {
-    addLine("");
-    addLine("");
+    text_ += "\r\n\r\n";
 }
 
 bool StoreProcedures(const ConvertedProcedures& procedures, const std::filesystem::path& target) {

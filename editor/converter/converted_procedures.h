@@ -16,6 +16,8 @@ class ConvertedProcedures {
   public:
     void addHeader(std::string_view name, std::string_view runway);
     void addLeg(const LegRow& leg);
+    // Leg records already made into lines, each ended with CR LF.
+    void addLegLines(std::string_view lines) { text_ += lines; }
     // Two empty lines close every procedure.
     void endProcedure();
 
@@ -24,8 +26,6 @@ class ConvertedProcedures {
     const std::string& text() const { return text_; }
 
   private:
-    void addLine(std::string_view line);
-
     std::string text_;
     std::size_t procedures_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "records.h"
 
+#include <initializer_list>
+
 namespace vantrel {
 
 bool IsRecord(std::string_view line) {
@@ -29,23 +31,40 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 std::string HeaderRecord(std::string_view name, std::string_view runway) {
-    std::string line = "P|";
-    line += name;
-    line += '|';
-    line += runway;
-    line += "| |0|0|";
+    std::string line;
+    AppendHeaderRecord(line, name, runway);
     return line;
 }
 
 std::string LegRecord(const LegRow& leg) {
-    std::string line = "S|";
-    line += leg.name;
-    line += '|';
-    line += leg.latitude;
-    line += '|';
-    line += leg.longitude;
-    line += "| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0";
+    std::string line;
+    AppendLegRecord(line, leg);
     return line;
+}
+
+namespace {
+
+// Appends the pieces with room made for all of them at once.
+void AppendPieces(std::string& text, std::initializer_list<std::string_view> pieces) {
+    std::size_t size = text.size();
+    for (const std::string_view piece : pieces) {
+        size += piece.size();
+    }
+    text.reserve(size);
+    for (const std::string_view piece : pieces) {
+        text.append(piece);
+    }
+}
+
+}  // namespace
+
+void AppendHeaderRecord(std::string& text, std::string_view name, std::string_view runway) {
+    AppendPieces(text, {"P|", name, "|", runway, "| |0|0|"});
+}
+
+void AppendLegRecord(std::string& text, const LegRow& leg) {
+    AppendPieces(text, {"S|", leg.name, "|", leg.latitude, "|", leg.longitude,
+                        "| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0"});
 }
 
 }  // namespace vantrel

@@ -20,6 +20,9 @@ std::string_view TrimBlanks(std::string_view text);
 
 std::string HeaderRecord(std::string_view name, std::string_view runway);
 std::string LegRecord(const LegRow& leg);
+// The same records appended to a text, for writers that build a whole file.
+void AppendHeaderRecord(std::string& text, std::string_view name, std::string_view runway);
+void AppendLegRecord(std::string& text, const LegRow& leg);
 
 // The text that marks the end of the records in files written by other programs.
 inline constexpr std::string_view kEndMarker = "ENDOFFILE";
