@@ -50,13 +50,6 @@ bool ReadRecords(const std::filesystem::path& file, RecordCollector& collector,
     }
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error) {
-        // A record and its line end take at least 133 bytes; a world's fixes are fewer than the
-        // cap.
-        constexpr std::uintmax_t kMostFixes = 1 << 22;
-        collector.reserveFixes(
-            static_cast<std::size_t>(std::min(size / (kArincRecordLength + 1), kMostFixes)));
-    }
     std::uintmax_t reported = 0;
     std::string_view line;
     while (reader.next(line)) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -19,19 +20,36 @@ struct FixPlace {
 
 class FixTable {
   public:
-    // Room for this many fixes, so that the table is not rebuilt while a large file is read.
-    void reserve(std::size_t fixes) { places_.reserve(fixes); }
     // The first record that gives a place wins; one that gives none is kept only until then.
     void add(std::string key, FixPlace place);
     // The place of the fix with that key (see FixKey), or null when no record has that key.
-    const FixPlace* find(const std::string& key) const;
+    const FixPlace* find(std::string_view key) const;
 
     void addRunway(std::string_view airport, std::string_view designator);
     // The runways of the airport ("04L", "22R", ...) in the order of their records.
     const std::vector<std::string>& runways(const std::string& airport) const;
 
   private:
-    std::unordered_map<std::string, FixPlace> places_;
+    // An open-addressing table over the fixes, which are kept in the order of their records: a
+    // slot holds the upper half of a key's hash and the fix's position plus one (0: empty), so
+    // that a lookup reads one slot and nearly always just the one fix it is after. A world's
+    // fixes are looked up hundreds of thousands of times, and a table of linked nodes costs a
+    // cache miss per link.
+    struct Slot {
+        std::uint32_t tag = 0;
+        std::uint32_t position = 0;
+    };
+    struct Fix {
+        std::string key;
+        FixPlace place;
+    };
+
+    // The slot of the key, or the empty slot where it would go.
+    std::size_t slotOf(std::string_view key, std::size_t hash) const;
+    void rebuild(std::size_t slots);
+
+    std::vector<Slot> slots_;
+    std::vector<Fix> fixes_;
     std::unordered_map<std::string, std::vector<std::string>> runways_;
 };
 

@@ -23,9 +23,6 @@ class RecordCollector {
 
     void addLine(std::string_view line, std::size_t lineNumber);
 
-    // Room for this many fix records.
-    void reserveFixes(std::size_t fixes) { fixes_.reserve(fixes); }
-
     const std::vector<AirportRecords>& airports() const { return airports_; }
     // Frees the records of an airport that is done with, one at a time rather than all at the end.
     void releaseAirport(std::size_t index) {
