@@ -1,7 +1,6 @@
 #include "arinc_coordinates.h"
 
 #include <cstdint>
-#include <iterator>
 
 namespace vantrel {
 namespace {
@@ -18,8 +17,8 @@ std::optional<std::int64_t> Digits(std::string_view text) {
     return value;
 }
 
-std::optional<std::string> Coordinate(std::string_view text, std::size_t degreeDigits,
-                                      char positive, char negative, std::int64_t maxDegrees) {
+std::optional<std::int32_t> Coordinate(std::string_view text, std::size_t degreeDigits,
+                                       char positive, char negative, std::int64_t maxDegrees) {
     if (text.size() != 1 + degreeDigits + 6 || (text[0] != positive && text[0] != negative)) {
         return std::nullopt;
     }
@@ -35,30 +34,47 @@ std::optional<std::string> Coordinate(std::string_view text, std::size_t degreeD
     }
     // Millionths of a degree: total * 1,000,000 / 360,000 = total * 25 / 9, rounded. A ninth is
     // never a half, so rounding to the nearest leaves no tie.
-    // Written as degrees and six decimals without the point: the digits of the millionths, at
-    // least seven of them ("0621681" for 0.621681 degrees).
-    std::int64_t millionths = (total * 50 + 9) / 18;
-    const bool minus = text[0] == negative && millionths != 0;
-    char reversed[20];
-    std::size_t count = 0;
-    do {
-        reversed[count++] = static_cast<char>('0' + millionths % 10);
-        millionths /= 10;
-    } while (millionths > 0 || count < 7);
-    std::string written(minus ? "-" : "");
-    written.append(std::make_reverse_iterator(reversed + count),
-                   std::make_reverse_iterator(reversed));
-    return written;
+    const auto millionths = static_cast<std::int32_t>((total * 50 + 9) / 18);
+    return text[0] == negative ? -millionths : millionths;
 }
 
 }  // namespace
 
-std::optional<std::string> ArincLatitude(std::string_view text) {
+std::optional<std::int32_t> ArincLatitude(std::string_view text) {
     return Coordinate(text, 2, 'N', 'S', 90);
 }
 
-std::optional<std::string> ArincLongitude(std::string_view text) {
+std::optional<std::int32_t> ArincLongitude(std::string_view text) {
     return Coordinate(text, 3, 'E', 'W', 180);
+}
+
+CoordinateText::CoordinateText(std::int32_t millionths) : start_(sizeof text_) {
+    static constexpr char kPairs[] =
+        "000102030405060708091011121314151617181920212223242526272829303132333435363738394041424344"
+        "4546"
+        "474849505152535455565758596061626364656667686970717273747576777879808182838485868788899091"
+        "9293"
+        "949596979899";
+    // Counted in 64 bits, so that the lowest 32-bit number has a magnitude too; two digits a step.
+    std::uint64_t magnitude =
+        millionths < 0 ? 0 - static_cast<std::uint64_t>(static_cast<std::int64_t>(millionths))
+                       : static_cast<std::uint64_t>(millionths);
+    while (magnitude >= 100) {
+        const std::size_t pair = 2 * (magnitude % 100);
+        magnitude /= 100;
+        text_[--start_] = kPairs[pair + 1];
+        text_[--start_] = kPairs[pair];
+    }
+    do {
+        text_[--start_] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    while (sizeof text_ - start_ < 7) {
+        text_[--start_] = '0';
+    }
+    if (millionths < 0) {
+        text_[--start_] = '-';
+    }
 }
 
 }  // namespace vantrel

@@ -54,27 +54,36 @@ bool ReadRecords(const std::filesystem::path& file, RecordCollector& collector,
     std::string_view line;
     while (reader.next(line)) {
         collector.addLine(line, reader.lineNumber());
-        if (observer.reading && reader.bytesRead() != reported) {
+        // Once for each part of the file the reader takes in.
+        if (reader.bytesRead() != reported) {
             reported = reader.bytesRead();
-            observer.reading(reported, error ? reported : size);
+            if (observer.reading) {
+                observer.reading(reported, error ? reported : size);
+            }
+            Notify(observer.betweenSteps);
         }
-        Notify(observer.betweenSteps);
     }
     return !reader.failed();
 }
 
 class AirportWriter {
   public:
-    AirportWriter(const std::filesystem::path& programFolder, const ImportOptions& options,
-                  const ImportObserver& observer, ImportReport& report)
-        : programFolder_(programFolder), options_(options), observer_(observer), report_(report) {
+    AirportWriter(const std::filesystem::path& programFolder, const FixTable& fixes,
+                  const ImportOptions& options, const ImportObserver& observer,
+                  ImportReport& report)
+        : programFolder_(programFolder),
+          options_(options),
+          observer_(observer),
+          report_(report),
+          flattener_(fixes, options.enrouteTransitions) {
         if (options.replace) {
             replace_ = true;
         }
     }
 
-    void write(const AirportRecords& airport, const FixTable& fixes) {
-        FlattenedAirport flattened = FlattenAirport(airport, fixes, options_.enrouteTransitions);
+    void write(const AirportRecords& airport) {
+        FlattenedAirport& flattened = flattened_;
+        flattener_.flatten(airport, flattened);
         for (std::string& reason : flattened.skipped) {
             Skip(report_, 1, std::move(reason));
         }
@@ -89,7 +98,9 @@ class AirportWriter {
                      ", as the airport code cannot be a file name");
             return;
         }
-        if (HasProcedureFile(programFolder_, airport.code) && !replacing(airport.code)) {
+        // Once replacing is settled, the files need not be looked for.
+        if (!replace_.value_or(false) && HasProcedureFile(programFolder_, airport.code) &&
+            !replacing(airport.code)) {
             report_.airportsWithFiles.push_back(airport.code);
             return;
         }
@@ -128,6 +139,8 @@ class AirportWriter {
     const ImportObserver& observer_;
     ImportReport& report_;
     std::optional<bool> replace_;
+    ProcedureFlattener flattener_;
+    FlattenedAirport flattened_;  // the airport being written; its memory is kept for the next
 };
 
 }  // namespace
@@ -159,13 +172,13 @@ ImportReport ImportArinc(const std::filesystem::path& programFolder,
         std::error_code ignored;
         std::filesystem::create_directory(programFolder / FolderName(kind), ignored);
     }
-    AirportWriter writer(programFolder, options, observer, report);
+    AirportWriter writer(programFolder, collector.fixes(), options, observer, report);
     const std::vector<AirportRecords>& airports = collector.airports();
     for (std::size_t i = 0; i < airports.size(); ++i) {
         if (observer.writing) {
             observer.writing(airports[i].code, i, airports.size());
         }
-        writer.write(airports[i], collector.fixes());
+        writer.write(airports[i]);
         collector.releaseAirport(i);
         Notify(observer.betweenSteps);
     }

@@ -29,7 +29,8 @@ struct ImportObserver {
     // Before each airport's procedures are built and written: the airport, how many airports are
     // done and how many there are.
     std::function<void(std::string_view airport, std::size_t done, std::size_t airports)> writing;
-    // After each record read and each airport written, to keep windows alive.
+    // After each part of the file read (a few hundred records) and each file written, to keep
+    // windows alive.
     std::function<void()> betweenSteps;
 };
 

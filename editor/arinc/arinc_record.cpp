@@ -60,18 +60,6 @@ std::optional<int> Sequence(std::string_view digits) {
 
 }  // namespace
 
-std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
-    if (first > line.size()) {
-        return {};
-    }
-    return line.substr(first - 1, last - first + 1);
-}
-
-std::string_view TrimTrailingBlanks(std::string_view text) {
-    const std::size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
-}
-
 std::optional<ProcedureKind> ProcedureRecordKind(std::string_view line) {
     if (!IsAirportSection(line)) {
         return std::nullopt;
@@ -162,12 +150,21 @@ std::optional<std::string_view> FixRecordSection(std::string_view line) {
 std::string FixKey(std::string_view section, std::string_view region, std::string_view ident,
                    std::string_view airport) {
     // Fields of fixed width, so that the key of a fix of the airport section, up to thirteen
-    // characters, needs no memory of its own.
-    std::string key(section);
-    key.append(region).append(2 - std::min<std::size_t>(region.size(), 2), ' ');
-    key.append(ident).append(5 - std::min<std::size_t>(ident.size(), 5), ' ');
-    if (section.starts_with('P')) {
-        key.append(airport);
+    // characters, needs no memory of its own. It is made in one piece, as every leg and every fix
+    // record of a file makes one.
+    const std::size_t regionWidth = std::max<std::size_t>(region.size(), 2);
+    const std::size_t identWidth = std::max<std::size_t>(ident.size(), 5);
+    const bool airportSection = section.starts_with('P');
+    std::string key(
+        section.size() + regionWidth + identWidth + (airportSection ? airport.size() : 0), ' ');
+    char* at = key.data();
+    at = std::copy(section.begin(), section.end(), at);
+    std::copy(region.begin(), region.end(), at);
+    at += regionWidth;
+    std::copy(ident.begin(), ident.end(), at);
+    at += identWidth;
+    if (airportSection) {
+        std::copy(airport.begin(), airport.end(), at);
     }
     return key;
 }

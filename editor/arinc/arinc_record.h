@@ -10,6 +10,7 @@
 //   continuation number 22, latitude 33-41 and longitude 42-51.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,10 +23,20 @@ namespace vantrel {
 inline constexpr std::size_t kArincRecordLength = 132;
 
 // Columns `first` to `last` of the line, as far as the line reaches.
-std::string_view Columns(std::string_view line, std::size_t first, std::size_t last);
+inline std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
+    if (first > line.size()) {
+        return {};
+    }
+    return line.substr(first - 1, last - first + 1);
+}
 
 // The text without its trailing blanks.
-std::string_view TrimTrailingBlanks(std::string_view text);
+inline std::string_view TrimTrailingBlanks(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 // SID or STAR for an airport SID or STAR record (standard or tailored); none for any other line.
 std::optional<ProcedureKind> ProcedureRecordKind(std::string_view line);
@@ -72,6 +83,11 @@ std::optional<std::string_view> FixRecordSection(std::string_view line);
 // two columns, the identifier in five and, for fixes of the airport section, the airport.
 std::string FixKey(std::string_view section, std::string_view region, std::string_view ident,
                    std::string_view airport);
+
+// The identifier part of such a key, without its padding.
+inline std::string_view FixKeyIdentifier(std::string_view key) {
+    return TrimTrailingBlanks(key.substr(std::min<std::size_t>(key.size(), 4), 5));
+}
 
 struct FixRecord {
     std::string key;

@@ -6,19 +6,29 @@
 namespace vantrel {
 namespace {
 
-std::size_t Hash(std::string_view key) {
-    return std::hash<std::string_view>{}(key);
+void Prefetch(const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    static_cast<void>(address);
+#endif
 }
 
-std::uint32_t Tag(std::size_t hash) {
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
+// Bits of the hash other than those that choose the slot, mixed by a multiplication so that a
+// hash of 32 bits, as std::hash gives on 32-bit systems, has them too.
+std::uint32_t Tag(std::uint64_t hash) {
+    return static_cast<std::uint32_t>((hash * 0x9e3779b97f4a7c15) >> 32);
 }
 
 }  // namespace
 
-std::size_t FixTable::slotOf(std::string_view key, std::size_t hash) const {
+std::uint64_t FixTable::Hash(std::string_view key) {
+    return std::hash<std::string_view>{}(key);
+}
+
+std::size_t FixTable::slotOf(std::string_view key, std::uint64_t hash) const {
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+    for (std::size_t at = static_cast<std::size_t>(hash) & mask;; at = (at + 1) & mask) {
         const Slot& slot = slots_[at];
         if (slot.position == 0 || (slot.tag == Tag(hash) && fixes_[slot.position - 1].key == key)) {
             return at;
@@ -29,8 +39,8 @@ std::size_t FixTable::slotOf(std::string_view key, std::size_t hash) const {
 void FixTable::rebuild(std::size_t slots) {
     slots_.assign(slots, Slot{});
     for (std::size_t i = 0; i < fixes_.size(); ++i) {
-        const std::size_t hash = Hash(fixes_[i].key);
-        slots_[slotOf(fixes_[i].key, hash)] = {Tag(hash), static_cast<std::uint32_t>(i + 1)};
+        const Fix& fix = fixes_[i];
+        slots_[slotOf(fix.key, fix.hash)] = {Tag(fix.hash), static_cast<std::uint32_t>(i + 1)};
     }
 }
 
@@ -40,11 +50,11 @@ void FixTable::add(std::string key, FixPlace place) {
     if (4 * (fixes_.size() + 1) > 3 * slots_.size()) {
         rebuild(std::max<std::size_t>(64, 2 * slots_.size()));
     }
-    const std::size_t hash = Hash(key);
+    const std::uint64_t hash = Hash(key);
     Slot& slot = slots_[slotOf(key, hash)];
     if (slot.position == 0) {
         slot = {Tag(hash), static_cast<std::uint32_t>(fixes_.size() + 1)};
-        fixes_.push_back({std::move(key), std::move(place)});
+        fixes_.push_back({std::move(key), hash, std::move(place)});
         return;
     }
     FixPlace& found = fixes_[slot.position - 1].place;
@@ -53,12 +63,34 @@ void FixTable::add(std::string key, FixPlace place) {
     }
 }
 
-const FixPlace* FixTable::find(std::string_view key) const {
+const FixPlace* FixTable::find(std::string_view key, std::uint64_t hash) const {
     if (slots_.empty()) {
         return nullptr;
     }
-    const Slot& slot = slots_[slotOf(key, Hash(key))];
+    const Slot& slot = slots_[slotOf(key, hash)];
     return slot.position == 0 ? nullptr : &fixes_[slot.position - 1].place;
+}
+
+void FixTable::prefetchSlot(std::uint64_t hash) const {
+    if (!slots_.empty()) {
+        Prefetch(&slots_[static_cast<std::size_t>(hash) & (slots_.size() - 1)]);
+    }
+}
+
+void FixTable::prefetchFix(std::uint64_t hash) const {
+    if (slots_.empty()) {
+        return;
+    }
+    // The first slot with the key's tag holds its fix all but always; the keys are not compared,
+    // as that would read the fix.
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = static_cast<std::size_t>(hash) & mask; slots_[at].position != 0;
+         at = (at + 1) & mask) {
+        if (slots_[at].tag == Tag(hash)) {
+            Prefetch(&fixes_[slots_[at].position - 1]);
+            return;
+        }
+    }
 }
 
 void FixTable::addRunway(std::string_view airport, std::string_view designator) {

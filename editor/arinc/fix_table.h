@@ -12,18 +12,25 @@
 namespace vantrel {
 
 struct FixPlace {
-    std::string latitude;   // coordinate text
-    std::string longitude;  // coordinate text
-    std::size_t line = 0;   // where its record stands
-    std::string problem;    // why the record gives no place; empty when it does
+    std::int32_t latitude = 0;   // millionths of a degree
+    std::int32_t longitude = 0;  // millionths of a degree
+    std::size_t line = 0;        // where its record stands
+    std::string problem;         // why the record gives no place; empty when it does
 };
 
 class FixTable {
   public:
     // The first record that gives a place wins; one that gives none is kept only until then.
     void add(std::string key, FixPlace place);
+    // The hash of a key, which lookups take, so that a key looked up often is hashed once.
+    static std::uint64_t Hash(std::string_view key);
     // The place of the fix with that key (see FixKey), or null when no record has that key.
-    const FixPlace* find(std::string_view key) const;
+    const FixPlace* find(std::string_view key, std::uint64_t hash) const;
+    // Ask for the memory that a find of the key reads, in two rounds over all the keys about to
+    // be found: first their slots, then their fixes. Lookups spread over a large table then wait
+    // for memory together rather than one after another.
+    void prefetchSlot(std::uint64_t hash) const;
+    void prefetchFix(std::uint64_t hash) const;
 
     void addRunway(std::string_view airport, std::string_view designator);
     // The runways of the airport ("04L", "22R", ...) in the order of their records.
@@ -41,11 +48,12 @@ class FixTable {
     };
     struct Fix {
         std::string key;
+        std::uint64_t hash;
         FixPlace place;
     };
 
     // The slot of the key, or the empty slot where it would go.
-    std::size_t slotOf(std::string_view key, std::size_t hash) const;
+    std::size_t slotOf(std::string_view key, std::uint64_t hash) const;
     void rebuild(std::size_t slots);
 
     std::vector<Slot> slots_;

@@ -4,13 +4,9 @@
 
 namespace vantrel {
 
-std::string_view LegLines::lastLine() const {
-    return std::string_view(text_).substr(lastLineStart_);
-}
-
-void LegLines::add(const LegRow& leg) {
+void LegLines::add(std::string_view name, std::string_view latitude, std::string_view longitude) {
     const std::size_t start = text_.size();
-    AppendLegRecord(text_, leg);
+    AppendLegRecord(text_, name, latitude, longitude);
     text_ += "\r\n";
     const std::string_view lines = text_;
     if (start > 0 && lines.substr(start) == lines.substr(lastLineStart_, start - lastLineStart_)) {
@@ -20,21 +16,22 @@ void LegLines::add(const LegRow& leg) {
     lastLineStart_ = start;
 }
 
+std::string_view LegLines::linesAfter(std::string_view previousLine) const {
+    const std::string_view lines = text_;
+    if (lines.empty()) {
+        return lines;
+    }
+    const std::size_t firstLineEnd = lines.find("\r\n") + 2;
+    return lines.substr(0, firstLineEnd) == previousLine ? lines.substr(firstLineEnd) : lines;
+}
+
 void LegLines::append(const LegLines& other) {
-    std::string_view lines = other.text_;
+    const std::string_view lines = other.linesAfter(lastLine());
     if (lines.empty()) {
         return;
     }
-    const std::size_t firstLineEnd = lines.find("\r\n") + 2;
-    std::size_t otherLastStart = other.lastLineStart_;
-    if (!empty() && lines.substr(0, firstLineEnd) == lastLine()) {
-        if (firstLineEnd == lines.size()) {
-            return;
-        }
-        lines.remove_prefix(firstLineEnd);
-        otherLastStart -= firstLineEnd;
-    }
-    lastLineStart_ = text_.size() + otherLastStart;
+    // The other's last line ends what is added.
+    lastLineStart_ = text_.size() + lines.size() - other.lastLine().size();
     text_ += lines;
 }
 

@@ -7,24 +7,23 @@
 #include <string>
 #include <string_view>
 
-#include "leg_row.h"
-
 namespace vantrel {
 
 class LegLines {
   public:
     // Adds the leg's line unless the last line is the same.
-    void add(const LegRow& leg);
+    void add(std::string_view name, std::string_view latitude, std::string_view longitude);
     // Adds the other's lines, but its first when it is the same as the last line here.
     void append(const LegLines& other);
     void clear();
 
     bool empty() const { return text_.empty(); }
     const std::string& text() const { return text_; }
+    std::string_view lastLine() const { return std::string_view(text_).substr(lastLineStart_); }
+    // The lines to write after `previousLine`: all of them, but the first when it is the same.
+    std::string_view linesAfter(std::string_view previousLine) const;
 
   private:
-    std::string_view lastLine() const;
-
     std::string text_;
     std::size_t lastLineStart_ = 0;
 };

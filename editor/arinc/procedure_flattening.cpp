@@ -1,9 +1,9 @@
 #include "procedure_flattening.h"
 
 #include <algorithm>
-#include <set>
 #include <unordered_set>
 
+#include "arinc_coordinates.h"
 #include "arinc_record.h"
 #include "leg_lines.h"
 
@@ -22,34 +22,36 @@ std::string FixRecordName(const std::string& key) {
     return "section " + key.substr(0, 2) + ", ICAO code " + key.substr(2, 2);
 }
 
-ResolvedRoute Resolve(const ArincRoute& route, const FixTable& fixes) {
-    ResolvedRoute resolved{&route, {}, route.problem};
+// Fills `resolved`, whose memory serves route after route.
+void Resolve(const ArincRoute& route, const FixTable& fixes, ResolvedRoute& resolved) {
+    resolved.route = &route;
+    resolved.legs.clear();
+    resolved.problem = route.problem;
     if (!resolved.problem.empty()) {
-        return resolved;
+        return;
     }
     for (const ArincLeg& leg : route.legs) {
-        if (!LegGivesFix(leg.pathTerminator) || leg.runwayFix) {
-            continue;
-        }
+        const std::string_view fix = leg.fix();
         const auto line = [&leg] { return "line " + std::to_string(leg.line) + ": "; };
-        if (leg.fix.empty()) {
-            resolved.problem = line() + "its " + leg.pathTerminator + " leg names no fix";
-            return resolved;
+        if (fix.empty()) {
+            resolved.problem =
+                line() + "its " + std::string(leg.pathAndTerminator()) + " leg names no fix";
+            return;
         }
-        const FixPlace* place = fixes.find(leg.fixKey);
+        const FixPlace* place = fixes.find(leg.fixKey, leg.fixHash);
         if (!place) {
-            resolved.problem = line() + "no record gives the place of fix " + leg.fix + " (" +
-                               FixRecordName(leg.fixKey) + ")";
-            return resolved;
+            resolved.problem = line() + "no record gives the place of fix " + std::string(fix) +
+                               " (" + FixRecordName(leg.fixKey) + ")";
+            return;
         }
         if (!place->problem.empty()) {
-            resolved.problem = line() + "the record of fix " + leg.fix + " on line " +
+            resolved.problem = line() + "the record of fix " + std::string(fix) + " on line " +
                                std::to_string(place->line) + " cannot be read: " + place->problem;
-            return resolved;
+            return;
         }
-        resolved.legs.add({leg.fix, place->latitude, place->longitude});
+        resolved.legs.add(fix, CoordinateText(place->latitude).view(),
+                          CoordinateText(place->longitude).view());
     }
-    return resolved;
 }
 
 // The runway of a runway transition, or the runways of a "B" transition that serves every
@@ -65,10 +67,15 @@ bool AllDigits(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+std::string_view RunwayOfTransition(std::string_view transition) {
+    return transition.starts_with("RW") ? transition.substr(2) : transition;
+}
+
+// `runwayRoutes`: the procedure's runway transitions; a runway with one of its own takes that.
 void AddRunways(std::vector<Runway>& runways, const ResolvedRoute* route,
                 const std::string& transition, const std::vector<std::string>& airportRunways,
-                const std::set<std::string>& explicitRunways) {
-    const std::string designator = transition.starts_with("RW") ? transition.substr(2) : transition;
+                const std::vector<const ResolvedRoute*>& runwayRoutes) {
+    const std::string designator(RunwayOfTransition(transition));
     const std::string base = designator.substr(0, designator.size() - 1);
     if (!designator.ends_with('B') || !AllDigits(base)) {
         runways.push_back({designator, route, {}});
@@ -80,8 +87,11 @@ void AddRunways(std::vector<Runway>& runways, const ResolvedRoute* route,
         if (std::find(airportRunways.begin(), airportRunways.end(), parallel) !=
             airportRunways.end()) {
             held = true;
-            // A runway with a transition of its own takes that one.
-            if (!explicitRunways.contains(parallel)) {
+            const bool ownTransition =
+                std::any_of(runwayRoutes.begin(), runwayRoutes.end(), [&](const auto* other) {
+                    return RunwayOfTransition(other->route->transition) == parallel;
+                });
+            if (!ownTransition) {
                 runways.push_back({parallel, route, {}});
             }
         }
@@ -93,19 +103,53 @@ void AddRunways(std::vector<Runway>& runways, const ResolvedRoute* route,
     }
 }
 
-class AirportFlattener {
-  public:
-    AirportFlattener(const AirportRecords& airport, const FixTable& fixes)
-        : airport_(airport), fixes_(fixes) {}
+}  // namespace
 
-    void flatten(const ArincProcedure& procedure, bool enrouteTransitions) {
-        std::vector<ResolvedRoute> resolved;
-        resolved.reserve(procedure.routes.size());
-        ResolvedRoute common;
-        std::vector<const ResolvedRoute*> runwayRoutes, enrouteRoutes, commonRoutes;
-        for (const ArincRoute& route : procedure.routes) {
-            resolved.push_back(Resolve(route, fixes_));
-            const ResolvedRoute& one = resolved.back();
+class ProcedureFlattener::Work {
+  public:
+    Work(const FixTable& fixes, bool enrouteTransitions)
+        : fixes_(fixes), enrouteTransitions_(enrouteTransitions) {}
+
+    void flatten(const AirportRecords& airport, FlattenedAirport& result) {
+        airport_ = &airport;
+        result_ = &result;
+        result.sids.clear();
+        result.stars.clear();
+        result.skipped.clear();
+        sidEntries_.clear();
+        starEntries_.clear();
+        for (const auto prefetch : {&FixTable::prefetchSlot, &FixTable::prefetchFix}) {
+            for (const ArincProcedure& procedure : airport.procedures) {
+                for (const ArincRoute& route : procedure.routes) {
+                    for (const ArincLeg& leg : route.legs) {
+                        (fixes_.*prefetch)(leg.fixHash);
+                    }
+                }
+            }
+        }
+        for (const ArincProcedure& procedure : airport.procedures) {
+            flatten(procedure);
+        }
+    }
+
+  private:
+    void flatten(const ArincProcedure& procedure) {
+        if (resolved_.size() < procedure.routes.size()) {
+            resolved_.resize(procedure.routes.size());
+        }
+        ResolvedRoute& common = common_;
+        common.legs.clear();
+        common.problem.clear();
+        std::vector<const ResolvedRoute*>& runwayRoutes = runwayRoutes_;
+        std::vector<const ResolvedRoute*>& enrouteRoutes = enrouteRoutes_;
+        std::vector<const ResolvedRoute*>& commonRoutes = commonRoutes_;
+        runwayRoutes.clear();
+        enrouteRoutes.clear();
+        commonRoutes.clear();
+        for (std::size_t i = 0; i < procedure.routes.size(); ++i) {
+            const ArincRoute& route = procedure.routes[i];
+            ResolvedRoute& one = resolved_[i];
+            Resolve(route, fixes_, one);
             switch (route.role) {
                 case RouteRole::Runway:
                     runwayRoutes.push_back(&one);
@@ -123,22 +167,18 @@ class AirportFlattener {
             }
         }
 
-        const std::vector<std::string>& airportRunways = fixes_.runways(airport_.code);
-        std::set<std::string> explicitRunways;
+        const std::vector<std::string>& airportRunways = fixes_.runways(airport_->code);
+        std::vector<Runway>& runways = runways_;
+        runways.clear();
         for (const ResolvedRoute* route : runwayRoutes) {
-            const std::string& transition = route->route->transition;
-            explicitRunways.insert(transition.starts_with("RW") ? transition.substr(2)
-                                                                : transition);
-        }
-        std::vector<Runway> runways;
-        for (const ResolvedRoute* route : runwayRoutes) {
-            AddRunways(runways, route, route->route->transition, airportRunways, explicitRunways);
+            AddRunways(runways, route, route->route->transition, airportRunways, runwayRoutes);
         }
         if (runwayRoutes.empty()) {
             // A common route may name the runway it starts from.
             for (const ResolvedRoute* route : commonRoutes) {
                 if (route->route->transition.starts_with("RW")) {
-                    AddRunways(runways, nullptr, route->route->transition, airportRunways, {});
+                    AddRunways(runways, nullptr, route->route->transition, airportRunways,
+                               runwayRoutes);
                 }
             }
             if (runways.empty()) {
@@ -151,7 +191,7 @@ class AirportFlattener {
             emit(procedure, procedure.identifier, runway,
                  sid ? Parts{runway.route, &common} : Parts{&common, runway.route});
         }
-        if (!enrouteTransitions) {
+        if (!enrouteTransitions_) {
             return;
         }
         for (const ResolvedRoute* enroute : enrouteRoutes) {
@@ -164,55 +204,59 @@ class AirportFlattener {
         }
     }
 
-    FlattenedAirport result;
-
-  private:
     // The routes whose fixes make up one procedure, in flying order; null for a route it lacks.
     using Parts = std::initializer_list<const ResolvedRoute*>;
 
     void emit(const ArincProcedure& procedure, const std::string& name, const Runway& runway,
               const Parts& parts) {
         const bool sid = procedure.kind == ProcedureKind::Sid;
-        const std::string entry = name + " @ " + runway.designator;
+        std::string entry;
+        entry.reserve(name.size() + 3 + runway.designator.size());
+        entry.append(name).append(" @ ").append(runway.designator);
         std::string problem = runway.problem;
         for (const ResolvedRoute* part : parts) {
             if (problem.empty() && part) {
                 problem = part->problem;
             }
         }
-        LegLines& legs = legs_;
-        legs.clear();
-        for (const ResolvedRoute* part : parts) {
-            if (part) {
-                legs.append(part->legs);
-            }
-        }
-        if (problem.empty() && legs.empty()) {
+        const bool anyLeg = std::any_of(parts.begin(), parts.end(), [](const ResolvedRoute* part) {
+            return part && !part->legs.empty();
+        });
+        if (problem.empty() && !anyLeg) {
             return;  // vasFMC drops procedures without legs
         }
         std::unordered_set<std::string>& entries = sid ? sidEntries_ : starEntries_;
-        if (problem.empty() && entries.contains(entry)) {
+        if (problem.empty() && !entries.insert(entry).second) {
             problem = "a procedure with the same name and runway comes before it";
         }
         if (!problem.empty()) {
-            result.skipped.push_back(airport_.code + (sid ? " SID " : " STAR ") + entry + ": " +
-                                     problem);
+            result_->skipped.push_back(airport_->code + (sid ? " SID " : " STAR ") + entry + ": " +
+                                       problem);
             return;
         }
-        entries.insert(entry);
-        ConvertedProcedures& target = sid ? result.sids : result.stars;
+        ConvertedProcedures& target = sid ? result_->sids : result_->stars;
         target.addHeader(name, runway.designator);
-        target.addLegLines(legs.text());
+        std::string_view lastLine;
+        for (const ResolvedRoute* part : parts) {
+            if (part && !part->legs.empty()) {
+                target.addLegLines(part->legs.linesAfter(lastLine));
+                lastLine = part->legs.lastLine();
+            }
+        }
         target.endProcedure();
     }
 
-    const AirportRecords& airport_;
     const FixTable& fixes_;
+    const bool enrouteTransitions_;
+    const AirportRecords* airport_ = nullptr;
+    FlattenedAirport* result_ = nullptr;
     std::unordered_set<std::string> sidEntries_, starEntries_;
-    LegLines legs_;  // the legs of the procedure being emitted
+    // Kept from procedure to procedure, so that their memory is made once.
+    std::vector<ResolvedRoute> resolved_;
+    ResolvedRoute common_;
+    std::vector<const ResolvedRoute*> runwayRoutes_, enrouteRoutes_, commonRoutes_;
+    std::vector<Runway> runways_;
 };
-
-}  // namespace
 
 RouteTypeUse UseOfRouteType(ProcedureKind kind, char routeType, RouteRole& role) {
     const std::string_view runway = kind == ProcedureKind::Sid ? "14FT" : "369S";
@@ -233,13 +277,13 @@ RouteTypeUse UseOfRouteType(ProcedureKind kind, char routeType, RouteRole& role)
     return RouteTypeUse::Import;
 }
 
-FlattenedAirport FlattenAirport(const AirportRecords& airport, const FixTable& fixes,
-                                bool enrouteTransitions) {
-    AirportFlattener flattener(airport, fixes);
-    for (const ArincProcedure& procedure : airport.procedures) {
-        flattener.flatten(procedure, enrouteTransitions);
-    }
-    return std::move(flattener.result);
+ProcedureFlattener::ProcedureFlattener(const FixTable& fixes, bool enrouteTransitions)
+    : work_(std::make_unique<Work>(fixes, enrouteTransitions)) {}
+
+ProcedureFlattener::~ProcedureFlattener() = default;
+
+void ProcedureFlattener::flatten(const AirportRecords& airport, FlattenedAirport& flattened) {
+    work_->flatten(airport, flattened);
 }
 
 }  // namespace vantrel

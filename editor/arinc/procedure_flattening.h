@@ -5,23 +5,31 @@
 // before a STAR's. Without runway transitions the runway is "ALL".
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "arinc_record.h"
 #include "converted_procedures.h"
 #include "fix_table.h"
 #include "procedure_kind.h"
 
 namespace vantrel {
 
+// A leg that ends at or starts from a fix other than a runway threshold; other legs give no fix
+// to a procedure file and are not kept.
 struct ArincLeg {
-    int sequence = 0;
-    std::size_t line = 0;
-    std::string fix;  // empty for a leg without one
-    std::string fixKey;
-    std::string pathTerminator;
-    bool runwayFix = false;
+    std::string fixKey;         // see FixKey; its identifier is blank when the record names no fix
+    std::uint64_t fixHash = 0;  // FixTable::Hash of the key, made once
+    std::uint32_t line = 0;
+    std::int32_t sequence = 0;
+    std::array<char, 2> pathTerminator{};
+
+    std::string_view fix() const { return FixKeyIdentifier(fixKey); }
+    std::string_view pathAndTerminator() const { return {pathTerminator.data(), 2}; }
 };
 
 enum class RouteRole { Runway, Common, Enroute };
@@ -59,8 +67,21 @@ struct FlattenedAirport {
     std::vector<std::string> skipped;
 };
 
-// The airport's procedures in the order of the file; procedures left without a fix are left out.
-FlattenedAirport FlattenAirport(const AirportRecords& airport, const FixTable& fixes,
-                                bool enrouteTransitions);
+// Turns each airport's records into its procedures, in the order of the file; procedures left
+// without a fix are left out. Its working memory serves airport after airport.
+class ProcedureFlattener {
+  public:
+    ProcedureFlattener(const FixTable& fixes, bool enrouteTransitions);
+    ~ProcedureFlattener();
+    ProcedureFlattener(const ProcedureFlattener&) = delete;
+    ProcedureFlattener& operator=(const ProcedureFlattener&) = delete;
+
+    // `flattened` is emptied first, keeping its memory.
+    void flatten(const AirportRecords& airport, FlattenedAirport& flattened);
+
+  private:
+    class Work;
+    std::unique_ptr<Work> work_;
+};
 
 }  // namespace vantrel

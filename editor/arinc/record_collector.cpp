@@ -1,5 +1,6 @@
 #include "record_collector.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "arinc_coordinates.h"
@@ -60,6 +61,8 @@ ArincRoute& RecordCollector::route(ProcedureKind kind, std::string_view airport,
     if (route == routes.rend()) {
         routes.push_back({role, routeType, std::string(transition), {}, {}});
         route = routes.rbegin();
+        // Room for the few legs of a usual route at once.
+        route->legs.reserve(4);
     }
     return *route;
 }
@@ -98,22 +101,23 @@ void RecordCollector::addProcedureRecord(ProcedureKind kind, std::string_view li
     } else if (!read.problem.empty()) {
         route.problem = LinePrefix(lineNumber) + read.problem;
     } else {
-        ArincLeg leg;
-        leg.sequence = record.sequence;
-        leg.line = lineNumber;
-        leg.pathTerminator = record.pathTerminator;
-        leg.runwayFix = record.fixSection == "PG";
-        if (LegGivesFix(record.pathTerminator) && !leg.runwayFix) {
-            leg.fix = record.fix;
-            leg.fixKey = FixKey(record.fixSection, record.fixRegion, record.fix, airport);
+        if (!LegGivesFix(record.pathTerminator) || record.fixSection == "PG") {
+            return;
         }
+        ArincLeg& leg = route.legs.emplace_back();
+        leg.fixKey = FixKey(record.fixSection, record.fixRegion, record.fix, airport);
+        leg.fixHash = FixTable::Hash(leg.fixKey);
+        leg.line = static_cast<std::uint32_t>(lineNumber);
+        leg.sequence = record.sequence;
+        std::copy_n(record.pathTerminator.begin(), leg.pathTerminator.size(),
+                    leg.pathTerminator.begin());
         // Records nearly always come in the order of their sequence numbers; one that does not
         // goes after the legs that number before or equal to it.
-        auto at = route.legs.end();
-        while (at != route.legs.begin() && std::prev(at)->sequence > leg.sequence) {
+        auto at = std::prev(route.legs.end());
+        while (at != route.legs.begin() && std::prev(at)->sequence > record.sequence) {
             --at;
         }
-        route.legs.insert(at, std::move(leg));
+        std::rotate(at, std::prev(route.legs.end()), route.legs.end());
     }
 }
 

@@ -20,6 +20,11 @@ class ConvertedProcedures {
     void addLegLines(std::string_view lines) { text_ += lines; }
     // Two empty lines close every procedure.
     void endProcedure();
+    // Leaves no procedure, keeping the memory for the next file.
+    void clear() {
+        text_.clear();
+        procedures_ = 0;
+    }
 
     std::size_t procedures() const { return procedures_; }
     // The file's bytes, every line ended with CR LF.

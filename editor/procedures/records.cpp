@@ -1,6 +1,6 @@
 #include "records.h"
 
-#include <initializer_list>
+#include <cstring>
 
 namespace vantrel {
 
@@ -44,27 +44,47 @@ std::string LegRecord(const LegRow& leg) {
 
 namespace {
 
-// Appends the pieces with room made for all of them at once.
-void AppendPieces(std::string& text, std::initializer_list<std::string_view> pieces) {
-    std::size_t size = text.size();
-    for (const std::string_view piece : pieces) {
-        size += piece.size();
-    }
-    text.reserve(size);
-    for (const std::string_view piece : pieces) {
-        text.append(piece);
-    }
+// The records are written in place, with room made once: an import writes hundreds of
+// thousands of them.
+char* Put(char* at, std::string_view text) {
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
 }
+
+// Made with the size known where it is compiled, so that the copy needs no call.
+template <std::size_t N>
+char* Put(char* at, const char (&literal)[N]) {
+    std::memcpy(at, literal, N - 1);
+    return at + N - 1;
+}
+
+char* MakeRoom(std::string& text, std::size_t size) {
+    const std::size_t start = text.size();
+    text.resize(start + size);
+    return text.data() + start;
+}
+
+constexpr char kHeaderTail[] = "| |0|0|";
+constexpr char kLegTail[] = "| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0";
 
 }  // namespace
 
 void AppendHeaderRecord(std::string& text, std::string_view name, std::string_view runway) {
-    AppendPieces(text, {"P|", name, "|", runway, "| |0|0|"});
+    char* at = MakeRoom(text, 2 + name.size() + 1 + runway.size() + sizeof kHeaderTail - 1);
+    at = Put(Put(Put(Put(at, "P|"), name), "|"), runway);
+    Put(at, kHeaderTail);
 }
 
 void AppendLegRecord(std::string& text, const LegRow& leg) {
-    AppendPieces(text, {"S|", leg.name, "|", leg.latitude, "|", leg.longitude,
-                        "| |TF|0|0|0|0|0|0|0|0|0|0|0|0|0"});
+    AppendLegRecord(text, leg.name, leg.latitude, leg.longitude);
+}
+
+void AppendLegRecord(std::string& text, std::string_view name, std::string_view latitude,
+                     std::string_view longitude) {
+    char* at = MakeRoom(
+        text, 2 + name.size() + 1 + latitude.size() + 1 + longitude.size() + sizeof kLegTail - 1);
+    at = Put(Put(Put(Put(Put(Put(at, "S|"), name), "|"), latitude), "|"), longitude);
+    Put(at, kLegTail);
 }
 
 }  // namespace vantrel

@@ -23,6 +23,8 @@ std::string LegRecord(const LegRow& leg);
 // The same records appended to a text, for writers that build a whole file.
 void AppendHeaderRecord(std::string& text, std::string_view name, std::string_view runway);
 void AppendLegRecord(std::string& text, const LegRow& leg);
+void AppendLegRecord(std::string& text, std::string_view name, std::string_view latitude,
+                     std::string_view longitude);
 
 // The text that marks the end of the records in files written by other programs.
 inline constexpr std::string_view kEndMarker = "ENDOFFILE";

@@ -36,7 +36,7 @@ bool SyncToDisk(std::FILE* file) {
 }  // namespace
 
 LineReader::LineReader(const std::filesystem::path& file, Ends ends)
-    : ends_(ends), buffer_(kReadChunk) {
+    : ends_(ends), buffer_(std::make_unique_for_overwrite<char[]>(kChunkBytes)) {
     file_ = OpenFile(file, "rb");
     missing_ = !file_ && errno == ENOENT;
 }
@@ -51,7 +51,7 @@ bool LineReader::fill() {
     if (!file_ || failed_) {
         return false;
     }
-    length_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    length_ = std::fread(buffer_.get(), 1, kChunkBytes, file_);
     position_ = 0;
     bytesRead_ += length_;
     if (length_ == 0 && std::ferror(file_)) {
@@ -81,15 +81,15 @@ bool LineReader::nextAcrossChunks(std::string_view& line) {
             return true;
         }
         readAnything = true;
-        const char* start = buffer_.data() + position_;
-        const char* end = buffer_.data() + length_;
+        const char* start = buffer_.get() + position_;
+        const char* end = buffer_.get() + length_;
         const char* stop = findLineEnd(start, end);
         if (stop == end) {
             spanning_.append(start, end);
             position_ = length_;
             continue;
         }
-        position_ = static_cast<std::size_t>(stop - buffer_.data()) + 1;
+        position_ = static_cast<std::size_t>(stop - buffer_.get()) + 1;
         const bool carriageReturn = *stop == '\r';
         // Most lines lie within the buffer and its next byte tells whether a line feed follows a
         // carriage return.

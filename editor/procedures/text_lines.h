@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,10 @@ namespace vantrel {
 
 class LineReader {
   public:
+    // The part of a file read at a time: large, as the big files read (navigation data, ARINC 424
+    // files) take a system call per part.
+    static constexpr std::size_t kChunkBytes = 1 << 18;
+
     // What ends a line: CR or CR LF, as in the files the editor writes; or, for files of other
     // programs that are only read (navigation data, ARINC 424 files), a line feed alone as well.
     enum class Ends { CrOrCrLf, AlsoLineFeed };
@@ -48,8 +53,8 @@ class LineReader {
 
     Ends ends_;
     std::FILE* file_ = nullptr;
-    std::vector<char> buffer_;
-    std::string spanning_;  // a line that runs across two buffer fills
+    std::unique_ptr<char[]> buffer_;  // kChunkBytes, not filled before a read
+    std::string spanning_;            // a line that runs across two buffer fills
     std::size_t position_ = 0;
     std::size_t length_ = 0;
     std::size_t lineNumber_ = 0;
@@ -94,8 +99,8 @@ inline const char* LineReader::findLineEnd(const char* start, const char* end) c
 
 // Inline for the scans of large files, which call it for every line.
 inline bool LineReader::next(std::string_view& line) {
-    const char* start = buffer_.data() + position_;
-    const char* end = buffer_.data() + length_;
+    const char* start = buffer_.get() + position_;
+    const char* end = buffer_.get() + length_;
     const char* stop = findLineEnd(start, end);
     // Most lines end within the buffer with a byte after their end, which tells whether a line
     // feed follows a carriage return.
@@ -103,7 +108,7 @@ inline bool LineReader::next(std::string_view& line) {
         return nextAcrossChunks(line);
     }
     line = std::string_view(start, static_cast<std::size_t>(stop - start));
-    position_ = static_cast<std::size_t>(stop - buffer_.data()) + 1;
+    position_ = static_cast<std::size_t>(stop - buffer_.get()) + 1;
     if (stop[0] == '\r' && stop[1] == '\n') {
         ++position_;
     }

@@ -9,7 +9,7 @@ EventPump::EventPump() {
 }
 
 void EventPump::operator()() {
-    if (sinceLastBatch_.elapsed() >= kIntervalMs) {
+    if (due()) {
         flush();
     }
 }

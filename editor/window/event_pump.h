@@ -12,6 +12,8 @@ class EventPump {
     static constexpr qint64 kIntervalMs = 15;
 
     EventPump();
+    // True when the interval has passed since the last batch.
+    bool due() const { return sinceLastBatch_.elapsed() >= kIntervalMs; }
     // Processes pending events when the interval has passed since the last batch.
     void operator()();
     // Processes pending events now.

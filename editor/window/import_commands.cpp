@@ -84,15 +84,27 @@ void ConverterWindow::importArinc(const QString& file, const std::vector<std::st
         ProgressBar1->setValue(size == 0 ? 1000 : static_cast<int>(read * 1000 / size));
         pump();
     };
-    observer.writing = [&](std::string_view airport, std::size_t done, std::size_t count) {
-        ProgressBar1->setValue(count == 0 ? 1000 : static_cast<int>(done * 1000 / count));
+    // The airport's name changes only when the window is about to be drawn, and once more at the
+    // end: setting it for each of thousands of airports would cost more than their import.
+    std::string airport;
+    const auto showAirport = [&] {
         if (!airport.empty()) {
             Label5->setText("Current Airport: " + ToQt(airport));
         }
-        pump();
+    };
+    observer.writing = [&](std::string_view next, std::size_t done, std::size_t count) {
+        if (!next.empty()) {
+            airport = next;
+        }
+        ProgressBar1->setValue(count == 0 ? 1000 : static_cast<int>(done * 1000 / count));
+        if (pump.due()) {
+            showAirport();
+            pump.flush();
+        }
     };
     observer.betweenSteps = [&] { pump(); };
     const ImportReport report = ImportArinc(programFolder_, ToPath(file), options, observer);
+    showAirport();
     pump.flush();  // the time since the last batch counts too
     importLongestGapMs_ = pump.longestGapMs();
 

@@ -23,8 +23,11 @@ TEST(ArincCoordinates, BecomeCoordinateTextRoundedToSixDecimals) {
         {"N00000001", "0000003", "W000000001", "-0000003"},  // 1/360000 degree rounds up
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ArincLatitude(c.latitude), c.expectedLatitude) << c.latitude;
-        EXPECT_EQ(ArincLongitude(c.longitude), c.expectedLongitude) << c.longitude;
+        const auto latitude = ArincLatitude(c.latitude);
+        const auto longitude = ArincLongitude(c.longitude);
+        ASSERT_TRUE(latitude && longitude) << c.latitude << " " << c.longitude;
+        EXPECT_EQ(CoordinateText(*latitude).view(), c.expectedLatitude) << c.latitude;
+        EXPECT_EQ(CoordinateText(*longitude).view(), c.expectedLongitude) << c.longitude;
     }
 }
 

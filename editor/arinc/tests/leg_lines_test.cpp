@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "leg_row.h"
+
 namespace vantrel {
 namespace {
 
@@ -31,7 +33,7 @@ std::string Lines(std::initializer_list<LegRow> legs) {
 LegLines Of(std::initializer_list<LegRow> legs) {
     LegLines lines;
     for (const LegRow& leg : legs) {
-        lines.add(leg);
+        lines.add(leg.name, leg.latitude, leg.longitude);
     }
     return lines;
 }
@@ -61,6 +63,16 @@ TEST(LegLines, RoutesJoinWithoutRepeatingTheFixAtTheJoint) {
     joined.clear();
     joined.append(Of({kA}));
     EXPECT_EQ(joined.text(), Lines({kA}));
+}
+
+TEST(LegLines, LinesAfterALineLeaveOutTheirFirstWhenItIsThatLine) {
+    const LegLines route = Of({kB, kC});
+    EXPECT_EQ(route.linesAfter(Line(kB)), Lines({kC}));
+    EXPECT_EQ(route.linesAfter(Line(kA)), Lines({kB, kC}));
+    EXPECT_EQ(route.linesAfter({}), Lines({kB, kC}));
+    EXPECT_EQ(Of({kB}).linesAfter(Line(kB)), "");
+    EXPECT_EQ(Of({}).linesAfter({}), "");
+    EXPECT_EQ(route.lastLine(), Line(kC));
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ TEST(LineReader, EndsLinesAtLineFeedsAloneInOtherProgramsFiles) {
     std::string bytes;
     std::vector<std::string> expected;
     const char* const ends[] = {"\n", "\r", "\r\n"};
-    for (int i = 0; i < 40000; ++i) {
+    for (std::size_t i = 0; i < LineReader::kChunkBytes; ++i) {
         expected.push_back(std::string(static_cast<std::size_t>(i % 7), 'x'));
         bytes += expected.back() + ends[i % 3];
     }
@@ -76,7 +76,8 @@ TEST(LineReader, EndsLinesAtLineFeedsAloneInOtherProgramsFiles) {
 
 TEST(LineReader, JoinsLinesAcrossItsReadChunks) {
     // A CR LF split by the reader's internal chunk boundary still ends one line.
-    for (std::size_t length : {65535u, 65536u, 65537u, 200000u}) {
+    constexpr std::size_t chunk = LineReader::kChunkBytes;
+    for (std::size_t length : {chunk - 1, chunk, chunk + 1, 3 * chunk + 7}) {
         const std::string longLine(length, 'x');
         TempFolder folder;
         const auto file = folder.write("long.txt", longLine + "\r\nnext\r\n");
@@ -88,7 +89,7 @@ TEST(LineReader, ViewsEveryLineAcrossChunkBoundaries) {
     // Short lines of every length and both line ends put each kind of line end on a boundary.
     std::string bytes;
     std::vector<std::string> expected;
-    for (int i = 0; i < 40000; ++i) {
+    for (std::size_t i = 0; i < LineReader::kChunkBytes; ++i) {
         expected.push_back(
             std::string(static_cast<std::size_t>(i % 7), static_cast<char>('a' + i % 26)));
         bytes += expected.back() + (i % 3 == 0 ? "\r" : "\r\n");
@@ -105,17 +106,18 @@ TEST(LineReader, ViewsEveryLineAcrossChunkBoundaries) {
 }
 
 TEST(LineReader, CountsLinesAndBytesAcrossItsReadChunks) {
-    // Records of 132 columns fill the reader's 64 KiB chunks unevenly, and a CR LF falls apart at
-    // the first chunk's end: the line before it has exactly as many bytes as reach to it.
+    // Records of 132 columns fill the reader's chunks unevenly, and a CR LF falls apart at the
+    // first chunk's end: the line before it has exactly as many bytes as reach to it.
+    constexpr std::size_t chunk = LineReader::kChunkBytes;
     const std::string record(132, 'S');
-    const std::size_t firstPart = 65536 - 1 - 40;
+    const std::size_t firstPart = chunk - 1 - 40;
     std::string bytes = std::string(firstPart, 'X') + "\r\n" + std::string(38, 'Y') + "\r\n";
     std::vector<std::string> expected = {std::string(firstPart, 'X'), std::string(38, 'Y')};
-    for (int i = 0; i < 1200; ++i) {
+    for (std::size_t i = 0; i < chunk / 50; ++i) {
         bytes += record + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
         expected.push_back(record);
     }
-    ASSERT_EQ(bytes[65535], '\r');
+    ASSERT_EQ(bytes[chunk - 1], '\r');
     TempFolder folder;
     LineReader reader(folder.write("FAACIFP18", bytes), LineReader::Ends::AlsoLineFeed);
     std::vector<std::string> lines;
