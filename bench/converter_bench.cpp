@@ -1,8 +1,9 @@
 // FSNavigator conversion of 1,000 generated SID/STAR files of realistic size (4 to 30 SIDs and
-// as many STARs of 3 to 9 points each). Prints the time of the converter's run over them, first
-// creating the procedure files and then replacing them, against reading the same files once with
-// cat, and the ratio of each to that baseline (goal: within 3 times). Processor times are printed
-// too, as elapsed times vary with the load of a shared machine.
+// as many STARs of 3 to 9 points each). Prints, all measured in this run and alternating: runs
+// of the converter that create the procedure files against cat of the inputs plus cp creating as
+// many files of the same sizes; runs that replace the files against cp over as many existing
+// files; and the ratio of each to its baseline (goal: within 2). Processor times are printed too,
+// as elapsed times vary with the load of a shared machine.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,8 +13,11 @@
 #include <vector>
 
 #include "convert_folder.h"
+#include "copy_baselines.h"
 #include "generated_codes.h"
+#include "goals.h"
 #include "measure.h"
+#include "times_table.h"
 
 namespace {
 
@@ -21,6 +25,8 @@ using namespace vantrel::bench;
 
 constexpr int kFiles = 1000;
 constexpr int kRuns = 9;
+constexpr Goal kFirstRunGoal{"first_run_ratio", 2, ""};
+constexpr Goal kLaterRunsGoal{"later_runs_ratio", 2, ""};
 
 std::string Coordinate(std::mt19937& random, int degrees) {
     char text[32];
@@ -67,9 +73,11 @@ std::string FsnavFile(std::mt19937& random, const std::string& code) {
 
 }  // namespace
 
-int main() {
-    const auto folder = std::filesystem::temp_directory_path() / "vantrel-converter-bench";
-    std::filesystem::remove_all(folder);
+int main(int argc, char* argv[]) {
+    Figures figures(argc, argv);
+    const auto base = std::filesystem::temp_directory_path() / "vantrel-converter-bench";
+    std::filesystem::remove_all(base);
+    const auto folder = base / "program";
     std::filesystem::create_directories(folder);
     std::mt19937 random(20240101);
     std::vector<std::string> names;
@@ -83,30 +91,38 @@ int main() {
     }
     const double writingMs = MillisecondsSince(writingStart);
 
-    const std::string cat = "cd '" + folder.string() + "' && cat -- *.ssa > /dev/null";
-    // The first run creates the procedure files, the later ones replace them.
-    Times catTimes, firstTimes, convertTimes;
     std::size_t converted = 0;
-    bool catFailed = false;
-    for (int run = 0; run <= kRuns; ++run) {
-        Measure(catTimes, RUSAGE_CHILDREN, [&] { catFailed |= std::system(cat.c_str()) != 0; });
-        Measure(run == 0 ? firstTimes : convertTimes, RUSAGE_SELF,
-                [&] { converted = vantrel::ConvertFolder(folder, names).converted; });
+    const auto convert = [&] { converted = vantrel::ConvertFolder(folder, names).converted; };
+    // A first run makes the files that the baselines copy.
+    convert();
+    const std::size_t written = CountProcedureFiles(folder);
+    const CopyBaselines baselines(
+        "cd " + ShellQuoted(folder.string()) + " && cat -- *.ssa > /dev/null", folder, base);
+    // Each round measures, one after the other: cp creating the files, a run creating them in
+    // the emptied folders, cp over the files, and a run replacing them.
+    Times creating, first, replacing, later;
+    bool baselineFailed = false;
+    for (int run = 0; run < kRuns; ++run) {
+        baselineFailed |= !baselines.measureCreating(creating);
+        for (const char* kind : {"sid", "star"}) {
+            std::filesystem::remove_all(folder / kind);
+        }
+        Measure(first, RUSAGE_SELF, convert);
+        baselineFailed |= !baselines.measureReplacing(replacing);
+        Measure(later, RUSAGE_SELF, convert);
     }
-    const double catMs = Median(catTimes.wall), catCpu = Median(catTimes.cpu);
-    std::printf("converter: %d FSNavigator files, %.1f MB, %zu converted\n", kFiles,
-                static_cast<double>(bytes) / 1e6, converted);
-    std::printf("                                         elapsed       processor   ratio\n");
-    std::printf("  cat to /dev/null (baseline, median): %8.1f ms  %8.1f ms\n", catMs, catCpu);
-    const auto row = [&](const char* what, double ms, double cpu) {
-        std::printf("  %-36s %8.1f ms  %8.1f ms  %6.2f (goal: within 3)\n", what, ms, cpu,
-                    ms / catMs);
-    };
-    row("first run, creating the files:", firstTimes.wall[0], firstTimes.cpu[0]);
+
+    std::printf("converter: %d FSNavigator files, %.1f MB, %zu converted, %zu procedure files\n",
+                kFiles, static_cast<double>(bytes) / 1e6, converted, written);
+    PrintTimesHeader();
+    PrintBaselineRow("cat + cp creating the files (baseline):", creating);
+    PrintRatioRow(figures, "runs creating the files:", first, creating, kFirstRunGoal);
     std::printf("    (for comparison: generating and writing the %d input files took %.1f ms)\n",
                 kFiles, writingMs);
-    row("later runs, replacing them (median):", Median(convertTimes.wall),
-        Median(convertTimes.cpu));
-    std::filesystem::remove_all(folder);
-    return !catFailed && converted == static_cast<std::size_t>(kFiles) ? 0 : 1;
+    PrintBaselineRow("cp over the files (baseline):", replacing);
+    PrintRatioRow(figures, "runs replacing them:", later, replacing, kLaterRunsGoal);
+    std::printf("  (times are medians of %d runs)\n", kRuns);
+    figures.print();
+    std::filesystem::remove_all(base);
+    return !baselineFailed && converted == static_cast<std::size_t>(kFiles) ? 0 : 1;
 }

@@ -51,6 +51,8 @@ ArincRoute& RecordCollector::route(ProcedureKind kind, std::string_view airport,
     if (procedure == procedures.rend()) {
         procedures.push_back({kind, std::string(identifier), {}});
         procedure = procedures.rbegin();
+        // Room for the routes of a usual procedure at once.
+        procedure->routes.reserve(8);
     }
     std::vector<ArincRoute>& routes = procedure->routes;
     auto route = routes.rbegin();
