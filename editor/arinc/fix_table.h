@@ -38,7 +38,7 @@ class FixTable {
 
   private:
     // An open-addressing table over the fixes, which are kept in the order of their records: a
-    // slot holds the upper half of a key's hash and the fix's position plus one (0: empty), so
+    // slot holds 32 bits of a key's hash (its tag) and the fix's position plus one (0: empty), so
     // that a lookup reads one slot and nearly always just the one fix it is after. A world's
     // fixes are looked up hundreds of thousands of times, and a table of linked nodes costs a
     // cache miss per link.
