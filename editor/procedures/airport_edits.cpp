@@ -1,6 +1,7 @@
 #include "airport_edits.h"
 
 #include <system_error>
+#include <vector>
 
 #include "procedure_file.h"
 
@@ -16,21 +17,52 @@ std::string AddAirport(std::string_view typed) {
     return code;
 }
 
-std::vector<std::filesystem::path> DeleteAirport(const std::filesystem::path& programFolder,
-                                                 std::string_view airport) {
-    std::vector<std::filesystem::path> notDeleted;
+std::optional<FileRefusal> DeleteAirport(const std::filesystem::path& programFolder,
+                                         std::string_view airport) {
+    struct Moved {
+        std::filesystem::path file, aside;
+    };
+    std::vector<Moved> moved;
+    const auto refuse = [&moved](std::filesystem::path file, std::string reason) {
+        // Back to their names, last moved first. A file that cannot go back keeps its bytes under
+        // the name beside it.
+        for (auto back = moved.rbegin(); back != moved.rend(); ++back) {
+            std::error_code ignored;
+            std::filesystem::rename(back->aside, back->file, ignored);
+        }
+        return FileRefusal{std::move(file), std::move(reason)};
+    };
     for (ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
-        const std::filesystem::path file = ProcedureFilePath(programFolder, kind, airport);
+        std::filesystem::path file = ProcedureFilePath(programFolder, kind, airport);
         std::error_code error;
         const std::filesystem::file_status status = std::filesystem::symlink_status(file, error);
         if (!std::filesystem::exists(status)) {
             continue;
         }
-        if (std::filesystem::is_directory(status) || !std::filesystem::remove(file, error)) {
-            notDeleted.push_back(file);
+        if (std::filesystem::is_directory(status)) {
+            return refuse(std::move(file), "a folder stands at its place");
         }
+        std::filesystem::path aside = SiblingWithExtension(file, ".del");
+        std::filesystem::rename(file, aside, error);
+        if (error) {
+            return refuse(std::move(file), ReasonText(error));
+        }
+        moved.push_back({std::move(file), std::move(aside)});
     }
-    return notDeleted;
+    for (const Moved& one : moved) {
+        std::error_code ignored;
+        std::filesystem::remove(one.aside, ignored);
+    }
+    return std::nullopt;
+}
+
+std::string ReasonText(const std::error_code& error) {
+    std::string text = error.message();
+    while (!text.empty() && (text.back() == '.' || text.back() == '\n' || text.back() == '\r' ||
+                             text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
 }
 
 std::optional<std::string> UnsafeFileNamePart(std::string_view code) {

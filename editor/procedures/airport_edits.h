@@ -7,18 +7,29 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <system_error>
 
 namespace vantrel {
 
 // The row text for a typed airport code: the text upper-cased, blanks kept. No file is touched.
 std::string AddAirport(std::string_view typed);
 
-// Deletes the airport's SID file and STAR file where they exist; a missing file is passed over.
-// Returns what stands at the files' places and could not be deleted; a folder standing there is
-// not deleted.
-std::vector<std::filesystem::path> DeleteAirport(const std::filesystem::path& programFolder,
-                                                 std::string_view airport);
+// Why a file was left as it was: the file, and the reason in the system's words or ours.
+struct FileRefusal {
+    std::filesystem::path file;
+    std::string reason;
+};
+
+// Deletes the airport's SID file and STAR file, all or nothing; a missing file is passed over.
+// Each file is first moved aside to a name of its own beside it (".del"), and only when every
+// move has succeeded are the moved files deleted. When one cannot be moved (a folder stands at
+// its place, another program holds it open), the files already moved are put back and the
+// refusal is returned: both files are then as they were.
+std::optional<FileRefusal> DeleteAirport(const std::filesystem::path& programFolder,
+                                         std::string_view airport);
+
+// The system's text for an error, without the line end or full stop that some systems add.
+std::string ReasonText(const std::error_code& error);
 
 // The first part of `code` that a file name of its own cannot hold, as a text to show the user:
 // "/", "\", "..", one of : * ? " < > |, or "a control character". No value for a safe code.

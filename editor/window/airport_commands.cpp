@@ -50,18 +50,14 @@ void EditorWindow::mnuDelSelectedAirport_Click() {
                                  PromptIcon::None) != PromptAnswer::Ok) {
         return;
     }
-    const std::vector<std::filesystem::path> notDeleted =
-        DeleteAirport(context_.programFolder, FromQt(airport));
-    if (!notDeleted.empty()) {
-        // The airport keeps a file, so it stays in the list, whose procedure lists show what is
-        // left of it.
-        QStringList files;
-        for (const std::filesystem::path& file : notDeleted) {
-            files << FileText(context_.programFolder, file);
-        }
-        context_.prompts.message(this, AirportNotDeletedText(airport, files), kNotDeletedTitle,
-                                 PromptButtons::Ok, PromptIcon::Exclamation);
-        List1_Click();
+    if (const std::optional<FileRefusal> refusal =
+            DeleteAirport(context_.programFolder, FromQt(airport))) {
+        // Nothing was deleted: the airport stays in the list as it was.
+        context_.prompts.message(
+            this,
+            AirportNotDeletedText(airport, FileText(context_.programFolder, refusal->file),
+                                  ToQt(refusal->reason)),
+            kNotDeletedTitle, PromptButtons::Ok, PromptIcon::Exclamation);
         return;
     }
     {

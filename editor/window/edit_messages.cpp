@@ -123,12 +123,9 @@ QString FolderNotReadText(const QString& folder) {
     return "The folder " + folder + " cannot be read; the airports of its files are not listed.";
 }
 
-QString AirportNotDeletedText(const QString& airport, const QStringList& files) {
-    QStringList lines{"The airport " + airport + " was not deleted:"};
-    for (const QString& file : files) {
-        lines << file + " could not be deleted.";
-    }
-    return lines.join("\r\n");
+QString AirportNotDeletedText(const QString& airport, const QString& file, const QString& reason) {
+    return "The airport " + airport + " was not deleted:\r\n" + file +
+           " could not be deleted: " + reason + ".\r\nIts files are as they were.";
 }
 
 QString CacheNotDeletedText() {

@@ -49,8 +49,8 @@ QString LegsNotReadText(const QString& file, const QString& entry);
 // A folder of the airport catalogue that exists but cannot be listed.
 QString FolderNotReadText(const QString& folder);
 
-// Files of an airport that could not be deleted.
-QString AirportNotDeletedText(const QString& airport, const QStringList& files);
+// An airport that was not deleted, as the file named could not be, for the reason given.
+QString AirportNotDeletedText(const QString& airport, const QString& file, const QString& reason);
 
 // The search cache could not be deleted.
 QString CacheNotDeletedText();

@@ -185,18 +185,22 @@ void FileProblemsTest::anAirportWhoseFilesCannotBeDeletedStays() {
     Editor editor;
     FolderInPlace(editor.session, "sid/LHBP.txt");
     editor.selectAirport("LHBP");
+    const std::string starBytes = editor.file("star/LHBP.txt");
+    const QStringList stars = Texts(editor.stars);
+    QVERIFY(!stars.isEmpty());
     editor.session.prompts.clearShown();
     editor.session.prompts.answerMessage(PromptAnswer::Ok);
     editor.command("mnuAirport", "mnuDelSelectedAirport");
     const ShownPrompt& notDeleted = editor.session.prompts.shown().at(1);
-    QCOMPARE(notDeleted.text,
-             QString("The airport LHBP was not deleted:\r\nsid/LHBP.txt could not be deleted."));
+    QCOMPARE(notDeleted.text, QString("The airport LHBP was not deleted:\r\nsid/LHBP.txt could "
+                                      "not be deleted: a folder stands at its place.\r\nIts files "
+                                      "are as they were."));
     QCOMPARE(notDeleted.title, QString("Not deleted"));
     QVERIFY(std::filesystem::is_directory(editor.session.folder.path() / "sid/LHBP.txt/inside"));
-    QVERIFY(!editor.exists("star/LHBP.txt"));
-    // The airport keeps its row, and its STAR list shows that the STAR file is gone.
+    // All or nothing: the STAR file, which could have been deleted, is kept too.
+    QCOMPARE(editor.file("star/LHBP.txt"), starBytes);
     QCOMPARE(editor.airports->currentItem()->text(), QString("LHBP"));
-    QVERIFY(Texts(editor.stars).isEmpty());
+    QCOMPARE(Texts(editor.stars), stars);
 }
 
 void FileProblemsTest::fixSelectedNamesTheFileItCannotRepair() {
