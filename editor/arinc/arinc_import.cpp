@@ -91,11 +91,13 @@ class AirportWriter {
         if (procedures == 0) {
             return;
         }
-        if (!IsUsableAirportCode(airport.code)) {
+        const auto skipAirport = [&](const std::string& why) {
             Skip(report_, procedures,
                  airport.code + ": " + std::to_string(procedures) +
-                     (procedures == 1 ? " procedure" : " procedures") +
-                     ", as the airport code cannot be a file name");
+                     (procedures == 1 ? " procedure" : " procedures") + ", as " + why);
+        };
+        if (!IsUsableAirportCode(airport.code)) {
+            skipAirport("the airport code cannot be a file name");
             return;
         }
         // Once replacing is settled, the files need not be looked for.
@@ -103,6 +105,17 @@ class AirportWriter {
             !replacing(airport.code)) {
             report_.airportsWithFiles.push_back(airport.code);
             return;
+        }
+        // A read-only file of the airport is not replaced: the airport is skipped.
+        for (const auto& [kind, built] : {std::pair{ProcedureKind::Sid, &flattened.sids},
+                                          std::pair{ProcedureKind::Star, &flattened.stars}}) {
+            const std::filesystem::path target =
+                ProcedureFilePath(programFolder_, kind, airport.code);
+            if (built->procedures() > 0 && IsReadOnly(target)) {
+                skipAirport(ProcedureFileName(kind, airport.code).generic_string() +
+                            " is read-only");
+                return;
+            }
         }
         bool written = true;
         for (const auto& [kind, built] : {std::pair{ProcedureKind::Sid, &flattened.sids},

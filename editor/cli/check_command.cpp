@@ -34,7 +34,7 @@ class AirportChecker {
                 progress_.clear();
                 std::cout << FileName(kind, airport) << ": "
                           << RepairReportLine(outcome, kind, airport) << '\n';
-            } else if (outcome == RepairOutcome::Failed) {
+            } else if (outcome == RepairOutcome::Failed || outcome == RepairOutcome::ReadOnly) {
                 progress_.clear();
                 PrintError("check", FileName(kind, airport) + ": " +
                                         RepairReportLine(outcome, kind, airport));

@@ -30,6 +30,10 @@ std::string SkippedFileLine(const SkippedFile& skipped,
         files +=
             (files.empty() ? "" : ", ") + file.lexically_relative(programFolder).generic_string();
     }
+    if (skipped.reason == FileOutcome::ReadOnly) {
+        return skipped.fileName + ": " + files +
+               (skipped.notWritten.size() == 1 ? " is read-only" : " are read-only");
+    }
     return skipped.fileName + ": " + files + " cannot be written";
 }
 

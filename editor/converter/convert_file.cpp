@@ -229,6 +229,20 @@ FileOutcome ConvertFile(const std::filesystem::path& programFolder, std::string_
         case SidPassEnd::EndLineMet:
             break;
     }
+    // A read-only file of the airport is neither replaced nor removed: the airport is skipped.
+    bool readOnly = false;
+    for (const ProcedureKind kind : {ProcedureKind::Sid, ProcedureKind::Star}) {
+        const std::filesystem::path target = ProcedureFilePath(programFolder, kind, code);
+        if (IsReadOnly(target)) {
+            readOnly = true;
+            if (observer.notWritten) {
+                observer.notWritten(target);
+            }
+        }
+    }
+    if (readOnly) {
+        return FileOutcome::ReadOnly;
+    }
     bool stored = true;
     for (const auto& [kind, procedures] :
          {std::pair{ProcedureKind::Sid, &sids}, std::pair{ProcedureKind::Star, &stars}}) {

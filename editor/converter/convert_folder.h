@@ -15,7 +15,7 @@ namespace vantrel {
 struct SkippedFile {
     std::string fileName;
     FileOutcome reason;
-    std::vector<std::filesystem::path> notWritten;  // the procedure files that cannot be written
+    std::vector<std::filesystem::path> notWritten;  // files that cannot be written or are read-only
     std::string starWithoutRunway = {};             // the STAR that has no runway point
 
     bool operator==(const SkippedFile&) const = default;

@@ -18,6 +18,8 @@ std::string_view OutcomeText(FileOutcome outcome) {
             return "the airport code cannot be a file name";
         case FileOutcome::CannotWrite:
             return "the procedure files cannot be written";
+        case FileOutcome::ReadOnly:
+            return "a procedure file is read-only";
     }
     return {};
 }

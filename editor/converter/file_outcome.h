@@ -13,6 +13,7 @@ enum class FileOutcome {
     ExcludedAirport,      // the airport is never converted
     UnusableAirportCode,  // the airport code cannot name a procedure file
     CannotWrite,          // a procedure file cannot be written
+    ReadOnly,             // a procedure file of the airport is read-only and is left as it is
 };
 
 std::string_view OutcomeText(FileOutcome outcome);

@@ -42,6 +42,9 @@ std::optional<FileRefusal> DeleteAirport(const std::filesystem::path& programFol
         if (std::filesystem::is_directory(status)) {
             return refuse(std::move(file), "a folder stands at its place");
         }
+        if (IsReadOnly(file)) {
+            return refuse(std::move(file), "it is read-only");
+        }
         std::filesystem::path aside = SiblingWithExtension(file, ".del");
         std::filesystem::rename(file, aside, error);
         if (error) {

@@ -23,8 +23,8 @@ struct FileRefusal {
 // Deletes the airport's SID file and STAR file, all or nothing; a missing file is passed over.
 // Each file is first moved aside to a name of its own beside it (".del"), and only when every
 // move has succeeded are the moved files deleted. When one cannot be moved (a folder stands at
-// its place, another program holds it open), the files already moved are put back and the
-// refusal is returned: both files are then as they were.
+// its place, another program holds it open) or is read-only, the files already moved are put back
+// and the refusal is returned: both files are then as they were.
 std::optional<FileRefusal> DeleteAirport(const std::filesystem::path& programFolder,
                                          std::string_view airport);
 

@@ -134,6 +134,9 @@ RewriteStatus Finish(RewriteStatus status, const std::filesystem::path& temporar
 
 RewriteStatus RewriteProcedure(const std::filesystem::path& file, std::string_view entry,
                                int occurrence, const BlockOperation& operation) {
+    if (IsReadOnly(file)) {
+        return RewriteStatus::ReadOnly;
+    }
     if (FileHoldsBareLineFeed(file)) {
         return RewriteStatus::BareLineFeed;
     }
@@ -146,6 +149,9 @@ RewriteStatus RewriteProcedure(const std::filesystem::path& file, std::string_vi
 
 RewriteStatus AppendLines(const std::filesystem::path& file,
                           const std::vector<std::string>& lines) {
+    if (IsReadOnly(file)) {
+        return RewriteStatus::ReadOnly;
+    }
     const std::filesystem::path temporary = SiblingWithExtension(file, ".tmp");
     bool temporaryMade = false;
     const RewriteStatus status = WriteExtendedCopy(file, temporary, lines, temporaryMade);

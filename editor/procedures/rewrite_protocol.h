@@ -23,6 +23,7 @@ enum class RewriteStatus {
     ProcedureNotFound,  // the file ends before the selected procedure's header
     FileError,          // reading, writing or replacing the file failed
     BareLineFeed,       // the file holds a line feed without a CR before it; it is untouched
+    ReadOnly,           // the file is read-only (see IsReadOnly); it is untouched
 };
 
 // The selected procedure's block as the operation sees it: the header line and the lines that
@@ -56,7 +57,7 @@ RewriteStatus RewriteProcedure(const std::filesystem::path& file, std::string_vi
 // Replaces the file, in the same way, by its bytes as they are followed by the lines, each ending
 // with CR LF. A last line without a line end is first completed with CR LF, so that the first new
 // line stands on a line of its own. A missing file counts as empty; its folder must exist. Done,
-// BareLineFeed or FileError.
+// BareLineFeed, ReadOnly or FileError.
 RewriteStatus AppendLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
 // Puts `replacement` in the place of `target` in one step, so that a crash at any moment leaves

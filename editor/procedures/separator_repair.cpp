@@ -64,13 +64,18 @@ RepairOutcome RepairSeparators(const std::filesystem::path& programFolder, Proce
     bool changed = false;
     bool repairedMade = false;
     const bool written = WriteRepairedCopy(file, repaired, changed, repairedMade);
-    if (written && changed && ReplaceFile(repaired, file)) {
+    // A read-only file is only refused when it would change, so that a correct one says so.
+    const bool readOnly = written && changed && IsReadOnly(file);
+    if (written && changed && !readOnly && ReplaceFile(repaired, file)) {
         return RepairOutcome::FileModified;
     }
     // Something else of the copy's name, a folder say, is not touched.
     if (repairedMade) {
         std::error_code ignored;
         std::filesystem::remove(repaired, ignored);
+    }
+    if (readOnly) {
+        return RepairOutcome::ReadOnly;
     }
     return written && !changed ? RepairOutcome::FileCorrect : RepairOutcome::Failed;
 }
@@ -85,6 +90,10 @@ std::string RepairReportLine(RepairOutcome outcome, ProcedureKind kind, std::str
         case RepairOutcome::FileModified:
             return "There are " + procedures +
                    " for this airport and the file is successfully modified.";
+        case RepairOutcome::ReadOnly:
+            return "There are " + procedures + " for this airport but the file " +
+                   ProcedureFileName(kind, airport).generic_string() +
+                   " is read-only; it keeps its former content.";
         case RepairOutcome::Failed:
             break;
     }

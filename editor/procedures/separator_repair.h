@@ -15,6 +15,7 @@ enum class RepairOutcome {
     FileCorrect,   // no line feed to convert; the file is untouched
     FileModified,  // the file was replaced by its repaired copy
     Failed,        // the repaired copy could not be written or put in place; the file is untouched
+    ReadOnly,      // the file is read-only (see IsReadOnly) and is not repaired
 };
 
 RepairOutcome RepairSeparators(const std::filesystem::path& programFolder, ProcedureKind kind,

@@ -80,6 +80,9 @@ QString NotWrittenText(RewriteStatus status, const std::filesystem::path& progra
                      "long line, so it is not changed: repair it with \"Fix Selected\" in the "
                      "airport's menu, then make the change again.";
             break;
+        case RewriteStatus::ReadOnly:
+            reason = ReadOnlyText(file);
+            break;
         case RewriteStatus::FileError:
         case RewriteStatus::Done:
             reason = Obstacle(programFolder, path)
@@ -126,6 +129,10 @@ QString FolderNotReadText(const QString& folder) {
 QString AirportNotDeletedText(const QString& airport, const QString& file, const QString& reason) {
     return "The airport " + airport + " was not deleted:\r\n" + file +
            " could not be deleted: " + reason + ".\r\nIts files are as they were.";
+}
+
+QString ReadOnlyText(const QString& file) {
+    return "The file " + file + " is read-only, so it is not changed.";
 }
 
 QString CacheNotDeletedText() {

@@ -49,6 +49,9 @@ QString LegsNotReadText(const QString& file, const QString& entry);
 // A folder of the airport catalogue that exists but cannot be listed.
 QString FolderNotReadText(const QString& folder);
 
+// A procedure file that is read-only, named relative to the program folder.
+QString ReadOnlyText(const QString& file);
+
 // An airport that was not deleted, as the file named could not be, for the reason given.
 QString AirportNotDeletedText(const QString& airport, const QString& file, const QString& reason);
 

@@ -8,6 +8,7 @@
 #include "arinc_fixture.h"
 #include "import_report_text.h"
 #include "procedure_check.h"
+#include "procedure_file.h"
 #include "temp_folder.h"
 
 namespace vantrel {
@@ -284,6 +285,23 @@ TEST(ArincImport, AirportsWithFilesAreKeptUnlessReplacingIsAskedForOnce) {
     replace.askReplace = [&](std::string_view) { return ++asked, false; };
     EXPECT_EQ(import.run(replace).airportsWritten, 2u);
     EXPECT_EQ(asked, 1);
+}
+
+TEST(ArincImport, AnAirportWithAReadOnlyFileIsSkippedWithBothFilesKept) {
+    Import import(Lines(Concat({&kFixRecords, &kSidRecords, &kStarRecords})));
+    const auto star = import.folder.write("star/KXYZ.txt", "P|OLD|27| |0|0|\r\n");
+    testing::SetReadOnly(star, true);
+    ImportOptions options;
+    options.replace = true;
+    const ImportReport report = import.run(options);
+    EXPECT_EQ(report.airportsWritten, 0u);
+    EXPECT_EQ(report.proceduresSkipped, 19u);
+    EXPECT_EQ(report.skipReasons,
+              (Strings{kLostReason, "KXYZ: 18 procedures, as star/KXYZ.txt is read-only"}));
+    EXPECT_FALSE(import.exists("sid/KXYZ.txt"));
+    EXPECT_TRUE(IsReadOnly(star));
+    testing::SetReadOnly(star, false);
+    EXPECT_EQ(import.file("star/KXYZ.txt"), "P|OLD|27| |0|0|\r\n");
 }
 
 TEST(ArincImport, OnlyTheNamedAirportsInAnyLetterCase) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "procedure_file.h"
 #include "temp_folder.h"
 
 namespace vantrel {
@@ -244,6 +245,23 @@ TEST(ConvertFile, ReportsAProcedureFileThatCannotBeWritten) {
               FileOutcome::CannotWrite);
     EXPECT_TRUE(std::filesystem::is_directory(folder.folder.path() / "sid" / "EDDF.txt"));
     EXPECT_EQ(folder.read("star/EDDF.txt"), kExpectedStars);
+}
+
+TEST(ConvertFile, SkipsAnAirportWithAReadOnlyFileAndLeavesBothFiles) {
+    Folder folder;
+    const auto sid = folder.folder.write("sid/EDDF.txt", "P|OLD|25C| |0|0|\r\n");
+    const auto star = folder.folder.write("star/EDDF.txt", "P|OLD|07L| |0|0|\r\n");
+    testing::SetReadOnly(star, true);
+    std::vector<std::filesystem::path> notWritten;
+    ConversionObserver observer;
+    observer.notWritten = [&](const std::filesystem::path& file) { notWritten.push_back(file); };
+    folder.folder.write("EDDF.ssa", Text(FsnavLines({kSid1, kStar1})));
+    EXPECT_EQ(ConvertFile(folder.folder.path(), "EDDF.ssa", observer), FileOutcome::ReadOnly);
+    EXPECT_EQ(notWritten, std::vector<std::filesystem::path>{star});
+    EXPECT_TRUE(IsReadOnly(star));
+    testing::SetReadOnly(star, false);
+    EXPECT_EQ(folder.read("sid/EDDF.txt"), "P|OLD|25C| |0|0|\r\n");
+    EXPECT_EQ(folder.read("star/EDDF.txt"), "P|OLD|07L| |0|0|\r\n");
 }
 
 TEST(ConvertFile, ReportsMissingAndUnreadableFiles) {

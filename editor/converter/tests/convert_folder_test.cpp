@@ -93,6 +93,22 @@ TEST(ConvertFolder, NamesTheStarWithoutRunwayPoint) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid/EDDF.txt"));
 }
 
+TEST(ConvertFolder, NamesTheReadOnlyFilesOfASkippedAirport) {
+    TempFolder folder;
+    folder.write("EDDF.ssa", FsnavFile("K=EDDF", "A1"));
+    for (const char* file : {"sid/EDDF.txt", "star/EDDF.txt"}) {
+        testing::SetReadOnly(folder.write(file, "P|OLD|25C| |0|0|\r\n"), true);
+    }
+    const ConversionReport report = ConvertFolder(folder.path(), {"EDDF.ssa"});
+    ASSERT_EQ(report.skipped.size(), 1u);
+    EXPECT_EQ(SkippedFileLine(report.skipped[0], folder.path()),
+              "EDDF.ssa: sid/EDDF.txt, star/EDDF.txt are read-only");
+    for (const char* file : {"sid/EDDF.txt", "star/EDDF.txt"}) {
+        testing::SetReadOnly(folder.path() / file, false);
+        EXPECT_EQ(ReadBytes(folder.path() / file), "P|OLD|25C| |0|0|\r\n");
+    }
+}
+
 TEST(ConvertFolder, TheLaterFileOfAnAirportWins) {
     TempFolder folder;
     folder.write("EDDF.ssa", FsnavFile("K=EDDF", "FIRST1"));

@@ -12,6 +12,7 @@
 #include <windows.h>
 #endif
 
+#include "procedure_file.h"
 #include "temp_folder.h"
 
 namespace vantrel {
@@ -86,6 +87,22 @@ TEST(DeleteAirport, DeletesNothingWhenAFileCannotBeMovedAside) {
         EXPECT_EQ(Names(folder.path() / "sid"), std::vector<std::string>{"LHBP.txt"});
         EXPECT_EQ(testing::ReadBytes(folder.path() / blocked), "kept");
     }
+}
+
+TEST(DeleteAirport, AReadOnlyFileStopsTheWholeDeletion) {
+    testing::TempFolder folder;
+    const auto sid = folder.write("sid/LHBP.txt", "P|A1|13R| |0|0|\r\n");
+    const auto star = folder.write("star/LHBP.txt", "P|B2|31L| |0|0|\r\n");
+    testing::SetReadOnly(star, true);
+    const std::optional<FileRefusal> refusal = DeleteAirport(folder.path(), "LHBP");
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->file, star);
+    EXPECT_EQ(refusal->reason, "it is read-only");
+    EXPECT_TRUE(IsReadOnly(star));
+    testing::SetReadOnly(star, false);
+    EXPECT_EQ(testing::ReadBytes(star), "P|B2|31L| |0|0|\r\n");
+    EXPECT_EQ(testing::ReadBytes(sid), "P|A1|13R| |0|0|\r\n");
+    EXPECT_EQ(Names(folder.path() / "sid"), std::vector<std::string>{"LHBP.txt"});
 }
 
 TEST(DeleteAirport, AFolderAtTheFilesPlaceIsNamedWithItsReason) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "leg_list.h"
+#include "procedure_file.h"
 #include "procedure_reader.h"
 #include "temp_folder.h"
 
@@ -250,6 +251,30 @@ TEST(Edits, RefuseAFileWithLineFeedsAlone) {
             EXPECT_FALSE(std::filesystem::exists(airport.folder.path() / "sid/LHBP.tmp"));
         }
     }
+}
+
+TEST(Edits, RefuseAReadOnlyFileAndLeaveItReadOnly) {
+    const std::string before = kOne + kTwo;
+    for (const auto& edit : kEdits) {
+        Airport airport(before);
+        testing::SetReadOnly(airport.sid, true);
+        EXPECT_EQ(edit(airport), RewriteStatus::ReadOnly);
+        EXPECT_TRUE(IsReadOnly(airport.sid));
+        testing::SetReadOnly(airport.sid, false);
+        EXPECT_EQ(airport.bytes(), before);
+        EXPECT_FALSE(std::filesystem::exists(airport.folder.path() / "sid/LHBP.tmp"));
+    }
+    Airport airport(before);
+    EXPECT_FALSE(IsReadOnly(airport.folder.path() / "sid/NONE.txt"));
+    EXPECT_FALSE(IsReadOnly(airport.folder.path() / "sid"));
+#ifndef _WIN32
+    // A file that only someone else may write is not read-only. Windows has one read-only
+    // attribute for everyone.
+    using std::filesystem::perms;
+    std::filesystem::permissions(airport.sid, perms::owner_read | perms::group_write);
+    EXPECT_FALSE(IsReadOnly(airport.sid));
+    std::filesystem::permissions(airport.sid, perms::owner_all);
+#endif
 }
 
 TEST(Edits, LeaveFoldersInTheWayAndTheFileAsTheyFoundThem) {

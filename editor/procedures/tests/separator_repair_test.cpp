@@ -1,9 +1,10 @@
-// Separator repair: line feeds become CR LF, correct files are never rewritten, and only a file
-// named exactly CODE.txt counts.
+// Separator repair: line feeds become CR LF, correct and read-only files are never rewritten, and
+// only a file named exactly CODE.txt counts.
 #include "separator_repair.h"
 
 #include <gtest/gtest.h>
 
+#include "procedure_file.h"
 #include "temp_folder.h"
 
 namespace vantrel {
@@ -37,6 +38,24 @@ TEST(RepairSeparators, ConvertsLineFeedsAndReportsTheOutcome) {
         EXPECT_EQ(ReadBytes(file), c.after);
         EXPECT_FALSE(std::filesystem::exists(folder.path() / "star/EGLL.txt2"));
     }
+}
+
+TEST(RepairSeparators, LeavesAReadOnlyFileAsItIsUnlessItIsCorrect) {
+    for (const auto& [before, outcome] :
+         {std::pair{"P|A|1| |0|0|\nS|X|1|2\n", RepairOutcome::ReadOnly},
+          std::pair{"P|A|1| |0|0|\r\n", RepairOutcome::FileCorrect}}) {
+        TempFolder folder;
+        const auto file = folder.write("sid/EGLL.txt", before);
+        testing::SetReadOnly(file, true);
+        EXPECT_EQ(RepairSeparators(folder.path(), ProcedureKind::Sid, "EGLL"), outcome) << before;
+        EXPECT_TRUE(IsReadOnly(file));
+        EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid/EGLL.txt2"));
+        testing::SetReadOnly(file, false);
+        EXPECT_EQ(ReadBytes(file), before);
+    }
+    EXPECT_EQ(RepairReportLine(RepairOutcome::ReadOnly, ProcedureKind::Sid, "EGLL"),
+              "There are SIDs for this airport but the file sid/EGLL.txt is read-only; it keeps "
+              "its former content.");
 }
 
 TEST(RepairSeparators, NeedsAFileWithExactlyTheAirportsName) {

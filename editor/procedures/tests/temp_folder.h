@@ -46,6 +46,15 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
+// Takes away or gives back every write permission of the file, as a user protects it: on Windows
+// this sets or clears its read-only attribute.
+inline void SetReadOnly(const std::filesystem::path& file, bool readOnly) {
+    using std::filesystem::perms;
+    std::filesystem::permissions(
+        file, perms::owner_write | perms::group_write | perms::others_write,
+        readOnly ? std::filesystem::perm_options::remove : std::filesystem::perm_options::add);
+}
+
 inline std::string ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

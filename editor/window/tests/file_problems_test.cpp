@@ -12,6 +12,7 @@
 #include "finder_session.h"
 #include "fix_dialog.h"
 #include "procedure_dialog.h"
+#include "procedure_file.h"
 
 using namespace vantrel;
 using namespace vantrel::testing;
@@ -38,6 +39,7 @@ class FileProblemsTest : public QObject {
     void fixSelectedNamesTheFileItCannotRepair();
     void finderNamesTheCacheItCannotWriteOrDelete();
     void aFileWithALineFeedAloneIsNotChangedAndFixSelectedIsNamed();
+    void aReadOnlyFileIsNeitherChangedNorDeleted();
 };
 
 void FileProblemsTest::aFolderThatCannotBeListedIsNamedAtLoad() {
@@ -285,6 +287,39 @@ void FileProblemsTest::aFileWithALineFeedAloneIsNotChangedAndFixSelectedIsNamed(
     QCOMPARE(editor.file("sid/LHBP.txt"), before);
     QVERIFY(!editor.exists("sid/LHBP.tmp"));
     QCOMPARE(Legs(editor.legs), shown);
+}
+
+void FileProblemsTest::aReadOnlyFileIsNeitherChangedNorDeleted() {
+    Editor editor;
+    const std::string before = "\r\nP|BADOV1D|13R| |0|0|\r\n" +
+                               Leg("BADOV", "47100000", "19500000") +
+                               Leg("GITAS", "47200000", "19700000") + "\r\n\r\n";
+    const std::filesystem::path sid = editor.session.folder.write("sid/LHBP.txt", before);
+    vantrel::testing::SetReadOnly(sid, true);
+    editor.selectAirport("LHBP");
+    ClickRow(editor.sids, 0);
+    const QList<QStringList> shown = Legs(editor.legs);
+    QCOMPARE(shown.size(), 2);
+
+    // A leg moved down: the change is refused and the list keeps the file's order.
+    editor.session.prompts.clearShown();
+    editor.selectLeg(0);
+    QTest::mouseClick(Child<QPushButton>(editor.window, "Command4"), Qt::LeftButton);
+    QCOMPARE(editor.lastPrompt().text, QString("The change was not written.\r\nThe file "
+                                               "sid/LHBP.txt is read-only, so it is not changed."));
+    QCOMPARE(editor.lastPrompt().title, QString("Not written"));
+    QCOMPARE(Legs(editor.legs), shown);
+
+    // Deleting the airport deletes neither of its files.
+    editor.session.prompts.answerMessage(PromptAnswer::Ok);
+    editor.command("mnuAirport", "mnuDelSelectedAirport");
+    QCOMPARE(editor.lastPrompt().text, QString("The airport LHBP was not deleted:\r\nsid/LHBP.txt "
+                                               "could not be deleted: it is read-only.\r\nIts "
+                                               "files are as they were."));
+    QVERIFY(editor.exists("star/LHBP.txt"));
+    QVERIFY(IsReadOnly(sid));
+    vantrel::testing::SetReadOnly(sid, false);
+    QCOMPARE(editor.file("sid/LHBP.txt"), before);
 }
 
 QTEST_MAIN(FileProblemsTest)
