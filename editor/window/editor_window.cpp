@@ -92,8 +92,8 @@ EditorWindow::EditorWindow(AppContext& context, QWidget* launcher)
     setObjectName("frmNew");
     setWindowTitle("VANTREL");
     setAttribute(Qt::WA_DeleteOnClose);
-    // The layout's 9975 x 5985 twips and a line for the notes on the selected airport's files.
-    setMinimumSize(TwipsSize(9975, 6285));
+    // The layout's 9975 x 5985 twips and two lines for the notes on the selected airport's files.
+    setMinimumSize(TwipsSize(9975, 6540));
     resize(minimumSize());
     createNavigationArea();
     createFinderArea();
@@ -128,10 +128,13 @@ void EditorWindow::createNavigationArea() {
         Label7->move(legsOf->geometry().right() + 1, Label7->y());
     }
     Label7->setStyleSheet("color: red;");
-    // Below the finder: what is wrong with the selected airport's files, while it is selected.
+    // Below the finder: what is wrong with the selected airport's files, while it is selected, in
+    // as many as two lines, so that the remedy at its end is read too.
     Label12 =
-        MakeLabel(this, "Label12", "", TwipsRect(120, 5940, 9735, 255), TahomaFont(8.25, false));
+        MakeLabel(this, "Label12", "", TwipsRect(120, 5940, 9735, 510), TahomaFont(8.25, false));
     Label12->setStyleSheet("color: #b00000;");
+    Label12->setWordWrap(true);
+    Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     ListView1 = Place(new QTreeWidget(this), "ListView1", TwipsRect(6360, 480, 3135, 2820));
     ListView1->setColumnCount(3);

@@ -201,6 +201,19 @@ void EditingTest::fixSelectedRepairsLineFeedFiles() {
     QCOMPARE(note->text(), lineFeeds);
     QVERIFY(note->isVisible());
     QVERIFY(editor.session.prompts.shown().empty());
+    // At the window's smallest size the note reads whole, even for both files of an airport.
+    QCOMPARE(editor.window->size(), editor.window->minimumSize());
+    const std::string stars = editor.file("star/EGLL.txt");
+    editor.session.folder.write("star/EGLL.txt", lfOnly);
+    editor.selectAirport("LHBP");
+    editor.selectAirport("EGLL");
+    QVERIFY(note->text().startsWith("sid/EGLL.txt and star/EGLL.txt have lines"));
+    QVERIFY(note->wordWrap());
+    const int needed = note->heightForWidth(note->width());
+    QVERIFY(needed > note->fontMetrics().height() && needed <= note->height());
+    editor.session.folder.write("star/EGLL.txt", stars);
+    editor.selectAirport("LHBP");
+    editor.selectAirport("EGLL");
     editor.selectAirport("LHBP");
     QCOMPARE(note->text(), QString());
     editor.selectAirport("EGLL");
