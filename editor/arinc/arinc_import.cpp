@@ -171,6 +171,7 @@ ImportReport ImportArinc(const std::filesystem::path& programFolder,
         report.fileRead = false;
         return report;
     }
+    report.recordsFound = collector.recordsMet();
     for (const std::string& reason : collector.unattributed()) {
         Skip(report, 1, reason);
     }

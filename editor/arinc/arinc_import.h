@@ -36,6 +36,9 @@ struct ImportObserver {
 
 struct ImportReport {
     bool fileRead = true;  // false when the file cannot be opened or read; nothing is written then
+    // False when the file holds no SID, STAR or fix record: it is no ARINC 424 file, or not one
+    // of airports' procedures.
+    bool recordsFound = false;
     std::size_t airportsWritten = 0;
     std::size_t proceduresWritten = 0;
     std::vector<std::string> airportsWithFiles;  // skipped, as they have procedure files

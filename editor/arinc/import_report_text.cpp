@@ -28,6 +28,9 @@ std::vector<std::string> ImportReportLines(const ImportReport& report,
     if (!report.fileRead) {
         return {fileName + " cannot be read."};
     }
+    if (!report.recordsFound) {
+        return {fileName + " holds no ARINC 424 procedure or fix records."};
+    }
     std::vector<std::string> lines;
     lines.push_back(Count(report.airportsWritten, "airport", "airports") + " written with " +
                     Count(report.proceduresWritten, "procedure", "procedures") + ".");

@@ -10,7 +10,8 @@
 
 namespace vantrel {
 
-// "FAACIFP18 cannot be read." for a file that cannot be read; else the summary "2 airports
+// "FAACIFP18 cannot be read." for a file that cannot be read, "waypoints.txt holds no ARINC 424
+// procedure or fix records." for one without such records; else the summary "2 airports
 // written with 14 procedures.", then as far as they apply: "1 airport skipped, as it has
 // procedure files: KJFK", "3 procedures skipped:" followed by the first reasons (and
 // "... and 5 more"), "Not in the file with SIDs or STARs: KXYZ", and "sid/KJFK.txt cannot be

@@ -24,8 +24,10 @@ bool RecordCollector::wanted(std::string_view airport) const {
 
 void RecordCollector::addLine(std::string_view line, std::size_t lineNumber) {
     if (const auto kind = ProcedureRecordKind(line)) {
+        recordsMet_ = true;
         addProcedureRecord(*kind, line, lineNumber);
     } else if (const auto section = FixRecordSection(line)) {
+        recordsMet_ = true;
         addFixRecord(*section, line, lineNumber);
     }
 }

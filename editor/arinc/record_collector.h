@@ -32,6 +32,8 @@ class RecordCollector {
     const FixTable& fixes() const { return fixes_; }
     // Records that cannot be read far enough to tell their procedure, one reason each.
     const std::vector<std::string>& unattributed() const { return unattributed_; }
+    // Whether any SID, STAR or fix record was met, of any airport.
+    bool recordsMet() const { return recordsMet_; }
 
   private:
     bool wanted(std::string_view airport) const;
@@ -46,6 +48,7 @@ class RecordCollector {
     std::size_t lastAirport_ = 0;  // the airport of the last procedure record
     FixTable fixes_;
     std::vector<std::string> unattributed_;
+    bool recordsMet_ = false;
 };
 
 }  // namespace vantrel

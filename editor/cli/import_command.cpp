@@ -46,7 +46,7 @@ int RunImport(const CommandLine& line, const std::filesystem::path& programFolde
     progress.clear();
 
     const std::vector<std::string> lines = ImportReportLines(report, programFolder, file.string());
-    if (!report.fileRead) {
+    if (!report.fileRead || !report.recordsFound) {
         PrintError("import", lines.front());
         return kError;
     }

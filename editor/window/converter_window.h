@@ -51,6 +51,8 @@ class ConverterWindow : public QWidget {
     QPointer<QWidget> launcher_;
     bool running_ = false;
     qint64 importLongestGapMs_ = 0;
+    QString
+        importFolder_;  // the folder of the ARINC 424 file chosen last, while the window is open
 
     QLabel* Label3;
     QLabel* Label4;

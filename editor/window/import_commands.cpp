@@ -24,11 +24,14 @@ const QString kImportTitle = "Import ARINC 424";
 }  // namespace
 
 void ConverterWindow::Command3_Click() {
-    const QString file =
-        prompts_.openFileName(this, kImportTitle, FromPath(programFolder_), "ARINC 424 files (*)");
+    // The chooser starts in the folder of the file chosen last, else in the program folder.
+    const QString file = prompts_.openFileName(
+        this, kImportTitle, importFolder_.isEmpty() ? FromPath(programFolder_) : importFolder_,
+        "ARINC 424 files (*)");
     if (file.isEmpty()) {
         return;
     }
+    importFolder_ = QFileInfo(file).absolutePath();
     // Cancel gives an empty text, which imports nothing; ALL stands for every airport.
     const QString typed = prompts_.input(
         this, "Airport codes to import, separated by blanks, or ALL for every airport of the file:",
@@ -58,9 +61,11 @@ void ConverterWindow::importArinc(const QString& file, const std::vector<std::st
     running_ = true;
     Command2->setEnabled(false);
     Command3->setEnabled(false);
+    // Nothing of an earlier run stays on screen.
     Label6->clear();
     List1->clear();
     Label4->setText("Current file: " + QFileInfo(file).fileName());
+    Label5->setText("Current Airport:");
     ProgressBar1->setRange(0, 1000);
     ProgressBar1->setValue(0);
     EventPump pump;

@@ -342,6 +342,25 @@ TEST(ArincImport, TheReportNamesWhatWasSkipped) {
     EXPECT_FALSE(std::filesystem::exists(import.folder.path() / "star/KABC.tmp"));
 }
 
+TEST(ArincImport, AFileWithoutRecordsSaysSo) {
+    // vasFMC's waypoints.txt chosen by mistake, and records of other kinds only.
+    for (const std::string& bytes :
+         {std::string("ABETI|47123456|19123456|LH\r\nKOVEK|47000000|19000000|LH\r\n"),
+          Lines({kFixRecords.front()})}) {
+        Import import(bytes);
+        const ImportReport report = import.run();
+        EXPECT_TRUE(report.fileRead);
+        EXPECT_FALSE(report.recordsFound);
+        EXPECT_EQ(ImportReportLines(report, import.folder.path(), "waypoints.txt"),
+                  Strings{"waypoints.txt holds no ARINC 424 procedure or fix records."});
+    }
+    // Records of airports other than the one named are records all the same.
+    Import import(Lines(Concat({&kFixRecords, &kSidRecords})));
+    ImportOptions options;
+    options.airports = {"KNONE"};
+    EXPECT_TRUE(import.run(options).recordsFound);
+}
+
 TEST(ArincImport, AFileThatCannotBeReadWritesNothing) {
     TempFolder folder;
     const ImportReport report = ImportArinc(folder.path(), folder.path() / "none", {});

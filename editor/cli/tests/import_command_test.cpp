@@ -97,5 +97,16 @@ TEST(CliImport, AFileThatCannotBeReadIsStatus2) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "sid"));
 }
 
+TEST(CliImport, AFileWithoutRecordsIsStatus2) {
+    const TempFolder folder;
+    const std::string waypoints =
+        folder.write("waypoints.txt", "ABETI|47123456|19123456|LH\r\n").string();
+    const CliRun run = RunCliIn(folder.path(), {"import", waypoints});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "vantrel-cli import: " + waypoints +
+                           " holds no ARINC 424 procedure or fix records.\n");
+}
+
 }  // namespace
 }  // namespace vantrel::testing

@@ -2,6 +2,7 @@
 // the airport codes, the replace question asked once for the run, the enroute transitions box,
 // the progress bar and the report.
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -74,6 +75,7 @@ class ImportWindowTest : public QObject {
     void asksOnceWhetherToReplaceTheAirportsWithFiles();
     void importsTheTypedAirportsWithOrWithoutTransitions();
     void cancellingOrAnUnsafeCodeImportsNothing();
+    void aFileWithoutRecordsIsNamedAndTheChooserStartsWhereTheLastFileWas();
 };
 
 void ImportWindowTest::importsTheChosenFileShowingProgressAndReport() {
@@ -198,6 +200,27 @@ void ImportWindowTest::cancellingOrAnUnsafeCodeImportsNothing() {
     QCOMPARE(refused.buttons, PromptButtons::Ok);
     QVERIFY(!session.exists("sid"));
     QCOMPARE(session.text("Label3"), QString("Progress:"));
+}
+
+void ImportWindowTest::aFileWithoutRecordsIsNamedAndTheChooserStartsWhereTheLastFileWas() {
+    Session session;
+    session.import("ALL");
+    QCOMPARE(session.text("Label5"), QString("Current Airport: KABC"));
+
+    // vasFMC's waypoint file, in a folder of its own, chosen by mistake.
+    const auto waypoints = session.folder.write("navdata/waypoints.txt", "ABETI|1|2|LH\r\n");
+    session.input = QString::fromStdString(waypoints.string());
+    session.prompts.clearShown();
+    session.import("ALL");
+    QCOMPARE(session.report(),
+             QStringList{"waypoints.txt holds no ARINC 424 procedure or fix records."});
+    QCOMPARE(session.text("Label4"), QString("Current file: waypoints.txt"));
+    QCOMPARE(session.text("Label5"), QString("Current Airport:"));
+
+    session.prompts.clearShown();
+    session.import("");  // Cancel at the airport codes
+    QCOMPARE(session.prompts.shown().front().defaultText,
+             QFileInfo(QString::fromStdString(waypoints.string())).absolutePath());
 }
 
 QTEST_MAIN(ImportWindowTest)
