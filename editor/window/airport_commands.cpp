@@ -95,6 +95,15 @@ void EditorWindow::mnuApFix_Click() {
                                  ToQt(RepairReportLine(star, ProcedureKind::Star, airport)),
                              "Report", PromptButtons::Ok, PromptIcon::Information);
     List1_Click();
+    // The procedure shown is read again from the repaired file, where it is still there.
+    if (shown_ && shown_->airport == airport) {
+        const ShownProcedure shown = *shown_;
+        if (selectEntry(shown)) {
+            showProcedure(shown.kind);
+        } else {
+            clearShownProcedure();
+        }
+    }
 }
 
 }  // namespace vantrel

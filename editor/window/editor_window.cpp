@@ -443,6 +443,20 @@ void EditorWindow::showProcedure(ProcedureKind kind) {
     refreshMap();
 }
 
+bool EditorWindow::selectEntry(const ShownProcedure& procedure) {
+    EntryList* list = procedureList(procedure.kind);
+    const std::vector<std::string> entries = ListTexts(list);
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        if (entries[row] == procedure.entry &&
+            OccurrenceNumber(entries, row) == procedure.occurrence) {
+            const QSignalBlocker guard(list);
+            list->setCurrentRow(static_cast<int>(row));
+            return true;
+        }
+    }
+    return false;
+}
+
 void EditorWindow::clearShownProcedure() {
     ListView1->clear();
     Label7->clear();

@@ -12,6 +12,7 @@
 #include "entry_list.h"
 #include "leg_row.h"
 #include "procedure_kind.h"
+#include "rewrite_protocol.h"
 #include "shown_procedure.h"
 #include "stretch_layout.h"
 
@@ -72,9 +73,8 @@ class EditorWindow : public QWidget {
     void mnuNewFIX_Click();
     void mnuDelLEG_Click();
 
-    // Writes the legs list into the shown procedure's file. Tells the user when it cannot, and
-    // returns whether it was written.
-    bool RewriteLegs();
+    // Writes the legs list into the shown procedure's file; none when no procedure is shown.
+    std::optional<RewriteStatus> RewriteLegs();
 
     // The procedure whose legs are shown; none before the first one is loaded and after it was
     // deleted.
@@ -121,6 +121,9 @@ class EditorWindow : public QWidget {
     const ShownProcedure* shownProcedureToChange(const QString& title);
     std::string selectedAirport() const;
     EntryList* procedureList(ProcedureKind kind) const;
+    // Selects the procedure's row in its list, without loading it; false when the list does not
+    // hold it.
+    bool selectEntry(const ShownProcedure& procedure);
 
     void editProcedure(ProcedureKind kind);
     void newProcedure(ProcedureKind kind);
@@ -132,7 +135,8 @@ class EditorWindow : public QWidget {
     FixDialog* openFixDialog(const QString& mode, const QString& prompt);
     void fixDialogOk(FixDialog* dialog);
     // Writes the changed legs list into the file; when it cannot be written, the former legs and
-    // selected row are shown again, so that the list shows what the file holds.
+    // selected row are shown again, so that the list shows what the file holds, and then the
+    // user is told why.
     bool rewriteLegsOrRestore(const std::vector<LegRow>& former, int formerSelected);
     // The same with the window disabled meanwhile.
     bool rewriteLegsDisabled(const std::vector<LegRow>& former, int formerSelected);

@@ -54,27 +54,25 @@ void EditorWindow::selectLeg(int row) {
     ListView1->setCurrentItem(ListView1->topLevelItem(row));
 }
 
-bool EditorWindow::RewriteLegs() {
+std::optional<RewriteStatus> EditorWindow::RewriteLegs() {
     if (!shown_) {
-        return false;  // no procedure shown yet
+        return std::nullopt;  // no procedure shown yet
     }
-    const RewriteStatus status =
-        vantrel::RewriteLegs(context_.programFolder, shown_->address(), shownLegs());
-    if (status != RewriteStatus::Done) {
-        context_.prompts.message(
-            this, NotWrittenText(status, context_.programFolder, shown_->kind, shown_->airport),
-            kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
-        return false;
-    }
-    return true;
+    return vantrel::RewriteLegs(context_.programFolder, shown_->address(), shownLegs());
 }
 
 bool EditorWindow::rewriteLegsOrRestore(const std::vector<LegRow>& former, int formerSelected) {
-    if (RewriteLegs()) {
+    const std::optional<RewriteStatus> status = RewriteLegs();
+    if (status == RewriteStatus::Done) {
         return true;
     }
     showLegs(former);
     selectLeg(formerSelected);
+    if (status) {
+        context_.prompts.message(
+            this, NotWrittenText(*status, context_.programFolder, shown_->kind, shown_->airport),
+            kNotWrittenTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+    }
     return false;
 }
 

@@ -17,6 +17,9 @@ QString NextAnswer(std::deque<QString>& answers) {
 PromptAnswer ScriptedPrompts::message(QWidget*, const QString& text, const QString& title,
                                       PromptButtons buttons, PromptIcon icon) {
     shown_.push_back({false, text, title, buttons, icon, {}});
+    if (whileMessageShown) {
+        whileMessageShown();
+    }
     if (!messageAnswers_.empty()) {
         const PromptAnswer answer = messageAnswers_.front();
         messageAnswers_.pop_front();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "prompts.h"
@@ -41,6 +42,9 @@ class ScriptedPrompts : public Prompts {
 
     const std::vector<ShownPrompt>& shown() const { return shown_; }
     void clearShown() { shown_.clear(); }
+
+    // Called as each message box is shown, so that a test sees the windows while it is open.
+    std::function<void()> whileMessageShown;
 
   private:
     std::deque<PromptAnswer> messageAnswers_;

@@ -230,6 +230,9 @@ void EditingTest::fixSelectedRepairsLineFeedFiles() {
                      "file?"));
     QCOMPARE(editor.file("sid/EGLL.txt"), lfOnly);
 
+    // The procedure shown reads as one long line, without legs, until the file is repaired.
+    ClickRow(editor.sids, 0);
+    QVERIFY(Legs(editor.legs).isEmpty());
     editor.session.prompts.answerMessage(PromptAnswer::Yes);
     editor.command("mnuAirport", "mnuApFix");
     QCOMPARE(editor.lastPrompt().title, QString("Report"));
@@ -242,6 +245,9 @@ void EditingTest::fixSelectedRepairsLineFeedFiles() {
              std::string("P|A1|27| |0|0|\r\nS|X|1|2\r\n\r\nP|B1|09| |0|0|\r\n\r\n"));
     QCOMPARE(Texts(editor.sids), (QStringList{"A1 @ 27", "B1 @ 09"}));
     QCOMPARE(note->text(), QString());
+    // It is shown again from the repaired file, and stays selected.
+    QCOMPARE(Legs(editor.legs), (QList<QStringList>{{"X", "1", "2"}}));
+    QCOMPARE(SelectedRow(editor.sids), 0);
 
     editor.session.prompts.answerInput("EDDM");
     editor.command("mnuAirport", "mnuNewAirport");

@@ -301,10 +301,15 @@ void FileProblemsTest::aReadOnlyFileIsNeitherChangedNorDeleted() {
     const QList<QStringList> shown = Legs(editor.legs);
     QCOMPARE(shown.size(), 2);
 
-    // A leg moved down: the change is refused and the list keeps the file's order.
+    // A leg moved down: the change is refused, and the list shows the file's order again
+    // before the message is read.
     editor.session.prompts.clearShown();
+    QList<QStringList> whileTold;
+    editor.session.prompts.whileMessageShown = [&] { whileTold = Legs(editor.legs); };
     editor.selectLeg(0);
     QTest::mouseClick(Child<QPushButton>(editor.window, "Command4"), Qt::LeftButton);
+    editor.session.prompts.whileMessageShown = nullptr;
+    QCOMPARE(whileTold, shown);
     QCOMPARE(editor.lastPrompt().text, QString("The change was not written.\r\nThe file "
                                                "sid/LHBP.txt is read-only, so it is not changed."));
     QCOMPARE(editor.lastPrompt().title, QString("Not written"));
