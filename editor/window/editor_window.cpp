@@ -489,6 +489,10 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     // Nothing to save: every change was written when it was made. A search runs to its end: it is
     // quick, and it keeps the cache whole.
     CloseBackToLauncher(event, searching_, launcher_);
+    // The map belongs to the editor and closes with it, not later over the launcher.
+    if (event->isAccepted() && map_) {
+        map_->close();
+    }
 }
 
 }  // namespace vantrel

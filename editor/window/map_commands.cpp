@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 
 #include "editor_window.h"
+#include "map_placement.h"
 #include "map_window.h"
 #include "text_codec.h"
 
@@ -48,29 +49,16 @@ void EditorWindow::refreshMap() {
     }
 }
 
-// Beside the editor: to its right where the screen has room there, else to its left. Where neither
-// side has room, at the screen's left edge and narrowed if need be so that it ends before the
-// editor's move buttons, which stay in reach.
 void EditorWindow::placeBeside(QWidget* window) const {
-    constexpr int kGap = 8;
     const QRect editor = frameGeometry();
     const QScreen* screen = this->screen();
     const QRect room =
         screen ? screen->availableGeometry() : editor.united(QRect(0, 0, 4000, 3000));
-    const int width = window->width();
-    const int top = std::max(room.top(), std::min(editor.top(), room.bottom() - window->height()));
-    if (editor.right() + kGap + width <= room.right()) {
-        window->move(editor.right() + kGap, top);
-        return;
-    }
-    if (editor.left() - kGap - width >= room.left()) {
-        window->move(editor.left() - kGap - width, top);
-        return;
-    }
-    const int buttonsLeft = mapToGlobal(Command3->geometry().topLeft()).x();
-    const int narrowed = std::min(width, buttonsLeft - kGap - room.left());
-    window->resize(std::max(narrowed, window->minimumSizeHint().width()), window->height());
-    window->move(room.left(), top);
+    const QRect place =
+        MapPlacement(editor, room, window->size(), window->minimumSizeHint().width(),
+                     mapToGlobal(Command3->geometry().topLeft()).x());
+    window->resize(place.size());
+    window->move(place.topLeft());
 }
 
 }  // namespace vantrel

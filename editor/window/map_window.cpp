@@ -59,7 +59,8 @@ MapWindow::MapWindow(AppContext& context) : context_(context) {
 
     Picture1 = new MapView(content_, this);
     Picture1->setObjectName("Picture1");
-    Picture1->setMinimumSize(320, 240);
+    // Small enough to fit beside the editor on a narrow screen.
+    Picture1->setMinimumSize(200, 160);
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
     List1->setStyleSheet("color: red;");
@@ -69,6 +70,7 @@ MapWindow::MapWindow(AppContext& context) : context_(context) {
     Command1 = new QPushButton("Save Picture...", this);
     Command1->setObjectName("Command1");
     connect(Command1, &QPushButton::clicked, this, &MapWindow::Command1_Click);
+    Command1->setEnabled(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -101,6 +103,8 @@ void MapWindow::setContent(MapContent content) {
                               2 * List1->frameWidth());
     }
     List1->setVisible(List1->count() > 0);
+    // Without a procedure there is nothing to save.
+    Command1->setEnabled(!content_.procedure.isEmpty());
     Picture1->update();
 }
 

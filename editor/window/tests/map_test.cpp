@@ -8,6 +8,7 @@
 
 #include "dialog_fill.h"
 #include "finder_session.h"
+#include "map_placement.h"
 #include "map_window.h"
 
 using namespace vantrel;
@@ -97,6 +98,7 @@ class MapTest : public QObject {
     void followsSelectionMoveAndInsertion();
     void deletedProcedureLeavesTheMapEmpty();
     void savePictureWritesAReadablePng();
+    void mapIsPlacedBesideTheEditorOrNarrowed();
 };
 
 void MapTest::fixesAreDrawnWhereTheProjectionPutsThem() {
@@ -200,11 +202,14 @@ void MapTest::opensBesideTheEditorFromTheMenuAndCtrlM() {
     QVERIFY(!map->isModal());
     QVERIFY(editor.window->isEnabled());
     QCOMPARE(map->content().title, QString());
+    // Without a procedure there is no picture to save.
+    QVERIFY(!Child<QPushButton>(map, "Command1")->isEnabled());
 
     // The editor goes on working with the map open; the menu brings back the same map.
     editor.selectAirport("EGLL");
     ClickRow(editor.sids, 0);
     QCOMPARE(map->content().title, QString("SID: EGLL"));
+    QVERIFY(Child<QPushButton>(map, "Command1")->isEnabled());
     editor.command("mnuLEG", "mnuShowMap");
     QCOMPARE(OpenWindow<MapWindow>("frmMap"), map);
 
@@ -217,6 +222,7 @@ void MapTest::opensBesideTheEditorFromTheMenuAndCtrlM() {
     QVERIFY(closed);
     QCOMPARE(closed->content().legs.size(), std::size_t(1));
     editor.window->close();
+    QVERIFY(!closed || !closed->isVisible());
     QTRY_VERIFY(!closed);
 }
 
@@ -372,6 +378,32 @@ void MapTest::savePictureWritesAReadablePng() {
     QCOMPARE(editor.lastPrompt().title, QString("Save Picture"));
     QCOMPARE(editor.lastPrompt().icon, PromptIcon::Exclamation);
     QVERIFY(!std::filesystem::exists(folder / "missing"));
+}
+
+void MapTest::mapIsPlacedBesideTheEditorOrNarrowed() {
+    // The map is 640 x 600 and at least 212 wide; the editor 665 wide unless said otherwise.
+    const QSize map(640, 600);
+    const QRect wide(0, 0, 1600, 900), narrow(0, 0, 1280, 900);
+    const struct {
+        const char* what;
+        QRect screen;
+        QRect editor;
+        int buttonsLeft;
+        QRect expected;
+    } cases[] = {
+        {"room on the right", wide, QRect(0, 100, 665, 436), 600, QRect(672, 100, 640, 600)},
+        {"room on the left", wide, QRect(900, 100, 665, 436), 1500, QRect(252, 100, 640, 600)},
+        {"narrowed on the right", narrow, QRect(300, 100, 665, 436), 900,
+         QRect(972, 100, 307, 600)},
+        {"narrowed on the left", narrow, QRect(500, 100, 665, 436), 1100, QRect(0, 100, 492, 600)},
+        {"no room: at the left edge", narrow, QRect(100, 400, 1100, 436), 1100,
+         QRect(0, 299, 640, 600)},
+        {"no room: ending before the buttons", narrow, QRect(100, 400, 1100, 436), 400,
+         QRect(0, 299, 392, 600)},
+    };
+    for (const auto& c : cases) {
+        QCOMPARE(MapPlacement(c.editor, c.screen, map, 212, c.buttonsLeft), c.expected);
+    }
 }
 
 QTEST_MAIN(MapTest)
