@@ -187,11 +187,14 @@ double FixRadius(bool selected) {
     return selected ? kSelectedRadius : kFixRadius;
 }
 
-void DrawFixName(QPainter& painter, QPointF at, const QString& name, bool selected) {
+void DrawFixName(QPainter& painter, const QRectF& box, const QString& name, bool selected) {
     painter.setFont(MapFont(8, selected));
-    QRectF box = TextBox(painter, name);
-    box.moveBottomLeft(at + QPointF(FixRadius(selected) + 3, -FixRadius(selected)));
     DrawLabel(painter, box, name, 0xff1a1a1a);
+}
+
+double CoveredArea(const QRectF& box, const QRectF& other) {
+    const QRectF common = box.intersected(other);
+    return common.isEmpty() ? 0 : common.width() * common.height();
 }
 
 void DrawFixSymbol(QPainter& painter, QPointF at, bool selected) {
@@ -318,8 +321,17 @@ QImage DrawMap(const MapContent& content, QSize pictureSize) {
                     placed.fixes[i].row == content.selectedRow);
         }
         // Names go under the symbols, and the selected fix over every other one.
+        std::vector<QSizeF> sizes;
+        std::vector<double> radii;
+        for (const PlacedFix& fix : placed.fixes) {
+            const bool selected = fix.row == content.selectedRow;
+            painter.setFont(MapFont(8, selected));
+            sizes.push_back(TextBox(painter, fix.name).size());
+            radii.push_back(FixRadius(selected));
+        }
+        const std::vector<QRectF> boxes = FixNameBoxes(at, sizes, radii);
         for (std::size_t i = 0; i < placed.fixes.size(); ++i) {
-            DrawFixName(painter, at[i], placed.fixes[i].name,
+            DrawFixName(painter, boxes[i], placed.fixes[i].name,
                         placed.fixes[i].row == content.selectedRow);
         }
         std::optional<std::size_t> selected;
@@ -338,6 +350,49 @@ QImage DrawMap(const MapContent& content, QSize pictureSize) {
     }
     DrawTitle(painter, pictureSize, MapHeading(content), totalNm, placed.fixes.size() > 1);
     return picture;
+}
+
+std::vector<QRectF> FixNameBoxes(const std::vector<QPointF>& at, const std::vector<QSizeF>& sizes,
+                                 const std::vector<double>& radii) {
+    // A name's box with the pale patch that DrawLabel paints around it.
+    const auto patch = [](const QRectF& box) { return box.adjusted(-2, 0, 2, 0); };
+    std::vector<QRectF> symbols;
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        symbols.emplace_back(at[i] - QPointF(radii[i], radii[i]),
+                             QSizeF(2 * radii[i], 2 * radii[i]));
+    }
+    std::vector<QRectF> boxes;
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        const double gap = radii[i] + 3;
+        const QSizeF size = sizes[i];
+        const QPointF corners[] = {
+            at[i] + QPointF(gap, -radii[i] - size.height()),
+            at[i] + QPointF(-gap - size.width(), -radii[i] - size.height()),
+            at[i] + QPointF(gap, radii[i]),
+            at[i] + QPointF(-gap - size.width(), radii[i]),
+        };
+        QRectF best;
+        double leastCovered = -1;
+        for (const QPointF& corner : corners) {
+            const QRectF box(corner, size);
+            double covered = 0;
+            for (std::size_t j = 0; j < symbols.size(); ++j) {
+                covered += j == i ? 0 : CoveredArea(patch(box), symbols[j]);
+            }
+            for (const QRectF& placed : boxes) {
+                covered += CoveredArea(patch(box), patch(placed));
+            }
+            if (leastCovered < 0 || covered < leastCovered) {
+                best = box;
+                leastCovered = covered;
+            }
+            if (covered == 0) {
+                break;
+            }
+        }
+        boxes.push_back(best);
+    }
+    return boxes;
 }
 
 QString MapHeading(const MapContent& content) {

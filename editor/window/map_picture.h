@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QRgb>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <vector>
 
@@ -82,6 +83,13 @@ QRectF MapArea(QSize pictureSize);
 MapProjection ProjectionFor(const PlacedLegs& placed, QSize pictureSize);
 
 QImage DrawMap(const MapContent& content, QSize pictureSize);
+
+// Where the name of each fix goes: beside its symbol (centre `at`, radius `radii`), at the first of
+// its corners, upper right, upper left, lower right, lower left, where the name covers no fix's
+// symbol and no name placed before it; where every corner covers something, at the corner that
+// covers the least.
+std::vector<QRectF> FixNameBoxes(const std::vector<QPointF>& at, const std::vector<QSizeF>& sizes,
+                                 const std::vector<double>& radii);
 
 // The procedure as the map's title band and its window name it: "SID: LHBP  BADOV1D @ 13R".
 QString MapHeading(const MapContent& content);

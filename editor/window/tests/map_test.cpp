@@ -99,6 +99,7 @@ class MapTest : public QObject {
     void deletedProcedureLeavesTheMapEmpty();
     void savePictureWritesAReadablePng();
     void mapIsPlacedBesideTheEditorOrNarrowed();
+    void fixNamesStayClearOfOtherFixes();
 };
 
 void MapTest::fixesAreDrawnWhereTheProjectionPutsThem() {
@@ -403,6 +404,31 @@ void MapTest::mapIsPlacedBesideTheEditorOrNarrowed() {
     };
     for (const auto& c : cases) {
         QCOMPARE(MapPlacement(c.editor, c.screen, map, 212, c.buttonsLeft), c.expected);
+    }
+}
+
+void MapTest::fixNamesStayClearOfOtherFixes() {
+    // A lone fix has its name at its upper right.
+    const std::vector<QRectF> lone = FixNameBoxes({QPointF(100, 100)}, {QSizeF(30, 12)}, {4});
+    QCOMPARE(lone, std::vector<QRectF>{QRectF(107, 84, 30, 12)});
+
+    // RDG and TESTA close together, and a third fix just above RDG: no name covers a fix's
+    // symbol or another name.
+    const std::vector<QPointF> at = {QPointF(100, 100), QPointF(130, 104), QPointF(108, 84)};
+    const std::vector<QSizeF> sizes = {QSizeF(24, 12), QSizeF(36, 12), QSizeF(30, 12)};
+    const std::vector<double> radii = {4, 4, 6};
+    const std::vector<QRectF> boxes = FixNameBoxes(at, sizes, radii);
+    QCOMPARE(boxes.size(), at.size());
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        QCOMPARE(boxes[i].size(), sizes[i]);
+        for (std::size_t j = 0; j < at.size(); ++j) {
+            const QRectF symbol(at[j] - QPointF(radii[j], radii[j]),
+                                QSizeF(2 * radii[j], 2 * radii[j]));
+            QVERIFY2(j == i || !boxes[i].intersects(symbol),
+                     qPrintable(QString("%1 %2").arg(i).arg(j)));
+            QVERIFY2(j == i || !boxes[i].intersects(boxes[j]),
+                     qPrintable(QString("%1 %2").arg(i).arg(j)));
+        }
     }
 }
 
