@@ -29,7 +29,11 @@ int RunFind(const CommandLine& line, const std::filesystem::path& programFolder)
         PrintError("find", NavSearchErrorText(result.error));
         return kError;
     }
-    return result.records.empty() ? kFindings : kSuccess;
+    if (result.records.empty()) {
+        PrintError("find", "no waypoint " + identifier + " in waypoints.txt or navaids.txt");
+        return kFindings;
+    }
+    return kSuccess;
 }
 
 }  // namespace vantrel::cli

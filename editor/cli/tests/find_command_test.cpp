@@ -44,7 +44,7 @@ TEST(CliFind, NothingFoundIsStatus1) {
     const CliRun run = RunCliIn(folder.path(), {"find", "NOSUCH"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, "vantrel-cli find: no waypoint NOSUCH in waypoints.txt or navaids.txt\n");
 }
 
 TEST(CliFind, ErrorGoesToStandardErrorAfterTheLinesFound) {
