@@ -92,8 +92,9 @@ EditorWindow::EditorWindow(AppContext& context, QWidget* launcher)
     setObjectName("frmNew");
     setWindowTitle("VANTREL");
     setAttribute(Qt::WA_DeleteOnClose);
-    // The layout's 9975 x 5985 twips and two lines for the notes on the selected airport's files.
-    setMinimumSize(TwipsSize(9975, 6540));
+    // The layout's 9975 x 5985 twips and three lines for the notes on the selected airport's
+    // files.
+    setMinimumSize(TwipsSize(9975, 6795));
     resize(minimumSize());
     createNavigationArea();
     createFinderArea();
@@ -129,9 +130,10 @@ void EditorWindow::createNavigationArea() {
     }
     Label7->setStyleSheet("color: red;");
     // Below the finder: what is wrong with the selected airport's files, while it is selected, in
-    // as many as two lines, so that the remedy at its end is read too.
+    // as many as three lines (fonts differ from system to system), so that the remedy at its end
+    // is read too.
     Label12 =
-        MakeLabel(this, "Label12", "", TwipsRect(120, 5940, 9735, 510), TahomaFont(8.25, false));
+        MakeLabel(this, "Label12", "", TwipsRect(120, 5940, 9735, 765), TahomaFont(8.25, false));
     Label12->setStyleSheet("color: #b00000;");
     Label12->setWordWrap(true);
     Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);

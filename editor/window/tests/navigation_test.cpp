@@ -41,7 +41,7 @@ void NavigationTest::launcherOpensTheEditorWithTheCatalogue() {
     QVERIFY(editor->isVisible());
     QVERIFY(!launcher.isVisible());
     QCOMPARE(editor->windowTitle(), QString("VANTREL"));
-    QCOMPARE(editor->size(), QSize(665, 436));
+    QCOMPARE(editor->size(), QSize(665, 453));
     QCOMPARE(Texts(Child<QListWidget>(editor, "List1")), (QStringList{"EGLL", "LHBP", "LFPG"}));
     QCOMPARE(SelectedRow(Child<QListWidget>(editor, "List1")), -1);
     QCOMPARE(Child<QListWidget>(editor, "List2")->count(), 0);
