@@ -47,7 +47,10 @@ namespace {
 // The records are written in place, with room made once: an import writes hundreds of
 // thousands of them.
 char* Put(char* at, std::string_view text) {
-    std::memcpy(at, text.data(), text.size());
+    // An empty view may have no data at all, which memcpy must not be given.
+    if (!text.empty()) {
+        std::memcpy(at, text.data(), text.size());
+    }
     return at + text.size();
 }
 
